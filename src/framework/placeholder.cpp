@@ -1,0 +1,1 @@
+int cordwain_win_placeholder() { return 0; }

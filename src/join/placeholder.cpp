@@ -1,0 +1,1 @@
+int cordwain_placeholder() { return 0; }
