@@ -1,1 +1,0 @@
-int cordwain_win_placeholder() { return 0; }

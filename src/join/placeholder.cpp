@@ -1,1 +1,0 @@
-int cordwain_placeholder() { return 0; }
