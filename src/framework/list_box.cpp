@@ -1,0 +1,14 @@
+// CListBox's text read: the length first, so any item fits.
+#include "framework/list_box.h"
+
+int CListBox::GetText(int index, CString& text) const
+{
+    const int length = GetTextLen(index);
+    if (length == LB_ERR) {
+        text.Empty();
+        return LB_ERR;
+    }
+    const int copied = int(SendMessage(LB_GETTEXT, WPARAM(index), LPARAM(text.GetBuffer(length))));
+    text.ReleaseBuffer(copied == LB_ERR ? 0 : copied);
+    return copied;
+}

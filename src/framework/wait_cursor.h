@@ -1,0 +1,15 @@
+// The hourglass for one scope; the previous cursor comes back at its end.
+#pragma once
+
+#include <windows.h>
+
+class CWaitCursor {
+public:
+    CWaitCursor() : m_previous(::SetCursor(::LoadCursor(nullptr, IDC_WAIT))) {}
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+    ~CWaitCursor() { ::SetCursor(m_previous); }
+
+private:
+    HCURSOR m_previous;
+};

@@ -1,0 +1,156 @@
+// Binding C++ objects to windows and dispatching their messages through the tables.
+#include "framework/wnd.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace {
+
+// Names the window property that points at the bound object; looked up only by FromHandle.
+constexpr const char* kBoundObjectProperty = "Cordwain.BoundObject";
+constexpr UINT_PTR kSubclassId = 0xC0D1;
+
+}  // namespace
+
+CWnd& CWnd::operator=(const CWnd& other)
+{
+    if (this != &other && m_binding == Binding::None)
+        m_hWnd = other.m_hWnd;
+    return *this;
+}
+
+CWnd::~CWnd()
+{
+    if (m_binding == Binding::Subclass)
+        UnsubclassWindow();
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd)
+{
+    if (hWnd == nullptr)
+        return nullptr;
+    return static_cast<CWnd*>(::GetPropA(hWnd, kBoundObjectProperty));
+}
+
+void CWnd::BindHandle(HWND hWnd, Binding binding)
+{
+    m_hWnd = hWnd;
+    m_binding = binding;
+    ::SetPropA(hWnd, kBoundObjectProperty, this);
+}
+
+void CWnd::UnbindHandle()
+{
+    if (m_hWnd != nullptr)
+        ::RemovePropA(m_hWnd, kBoundObjectProperty);
+    m_hWnd = nullptr;
+    m_binding = Binding::None;
+}
+
+bool CWnd::SubclassWindow(HWND hWnd)
+{
+    if (m_binding != Binding::None || !::IsWindow(hWnd) || FromHandle(hWnd) != nullptr)
+        return false;
+    m_hWnd = hWnd;
+    PreSubclassWindow();
+    if (!::SetWindowSubclass(hWnd, &CWnd::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+        m_hWnd = nullptr;
+        return false;
+    }
+    BindHandle(hWnd, Binding::Subclass);
+    return true;
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    const HWND hWnd = m_hWnd;
+    if (m_binding != Binding::Subclass)
+        return hWnd;
+    ::RemoveWindowSubclass(hWnd, &CWnd::SubclassProc, kSubclassId);
+    UnbindHandle();
+    return hWnd;
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR refData)
+{
+    CWnd* const self = reinterpret_cast<CWnd*>(refData);
+    const CurrentMessage saved = self->m_current;
+    self->m_current = CurrentMessage{message, wParam, lParam, false};
+    const LRESULT result = self->WindowProc(message, wParam, lParam);
+    self->m_current = saved;
+    if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(hWnd, &CWnd::SubclassProc, kSubclassId);
+        self->UnbindHandle();
+    }
+    return result;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (DispatchThroughTables(message, wParam, lParam, result))
+        return result;
+    return DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_binding == Binding::Subclass)
+        return ::DefSubclassProc(m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    if (m_binding == Binding::Dialog) {
+        m_current.deferToDialogDefault = true;
+        return 0;
+    }
+    return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);
+}
+
+bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT&)
+{
+    return false;
+}
+
+const MessageMapBase* CWnd::GetMessageMap() const
+{
+    static const MessageMap<CWnd> map(nullptr);
+    return &map;
+}
+
+bool CWnd::DispatchThroughTables(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    for (const MessageMapBase* map = GetMessageMap(); map != nullptr; map = map->Base()) {
+        if (map->Dispatch(*this, message, wParam, lParam, result))
+            return true;
+    }
+    return false;
+}
+
+bool CWnd::RouteCommandUpdate(CCmdUI& cmdUI)
+{
+    for (const MessageMapBase* map = GetMessageMap(); map != nullptr; map = map->Base()) {
+        if (map->DispatchUpdate(*this, cmdUI))
+            return true;
+    }
+    return false;
+}
+
+void CWnd::GetWindowText(CString& text) const
+{
+    const int length = ::GetWindowTextLengthA(m_hWnd);
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = ::GetWindowTextA(m_hWnd, buffer.data(), length + 1);
+    text = CString(buffer.data(), copied);
+}
+
+CString CWnd::GetWindowText() const
+{
+    CString text;
+    GetWindowText(text);
+    return text;
+}
