@@ -1,0 +1,20 @@
+// File identity on POSIX systems: device and inode.
+#include <sys/stat.h>
+
+#include "join/same_file.h"
+
+namespace cordwain {
+
+bool IsSameExistingFile(const std::string& a, const std::string& b) {
+  struct stat first {};
+  struct stat second {};
+  if (stat(a.c_str(), &first) != 0 || stat(b.c_str(), &second) != 0) return false;
+  return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+bool PathExists(const std::string& path) {
+  struct stat status {};
+  return stat(path.c_str(), &status) == 0;
+}
+
+}  // namespace cordwain
