@@ -2,6 +2,9 @@
 // Kept as plain #defines because the resource compiler reads this file too.
 #pragma once
 
+// Controls the code never addresses
+#define IDC_STATIC          (-1)
+
 // Dialog templates, menu, icon, strings
 #define IDD_ABOUTBOX        100
 #define IDD_CORDWAIN_DIALOG 102
