@@ -1,0 +1,14 @@
+// Entry point of cordwain-join: binds the command to the real console.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/console.h"
+#include "cli/join_command.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  const cordwain::JoinConsole console{std::cout, std::cerr, cordwain::StderrIsTerminal(),
+                                      cordwain::SystemCharClasses(), cordwain::RunInterruptible};
+  return cordwain::RunJoinCommand(arguments, console);
+}
