@@ -1,0 +1,50 @@
+// The progress dialog's one way out: clear the running flag, give the worker its pause, end.
+#include "join/progress_dlg.h"
+
+#include "framework/data_exchange.h"
+#include "res/resource.h"
+#include "ui/main_dlg.h"
+
+namespace {
+// Time the worker gets to notice a cleared flag before the dialog goes away.
+constexpr DWORD kCancelPauseMs = 500;
+}  // namespace
+
+CProgressDlg::CProgressDlg(CWnd* parent) : CDialog(IDD_PROGRESS, parent) {}
+
+CProgressDlg::~CProgressDlg() = default;
+
+const MessageMapBase* CProgressDlg::GetMessageMap() const
+{
+    using E = MessageEntry<CProgressDlg>;
+    static const E entries[] = {
+        E::Message(WM_CLOSE, &CProgressDlg::OnClose),
+    };
+    static const MessageMap<CProgressDlg> map(CDialog::GetMessageMap(), entries);
+    return &map;
+}
+
+void CProgressDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Control(pDX, IDC_PROGRESS_BAR, m_progress);
+    DDX_Text(pDX, IDC_CURRENT_FILE, m_strCurrentFile);
+}
+
+// The dialog manager turns WM_CLOSE into the Cancel command, which reaches OnCancel.
+LRESULT CProgressDlg::OnClose(WPARAM, LPARAM)
+{
+    return Default();
+}
+
+void CProgressDlg::OnCancel()
+{
+    // The owner is the main window that started the join (DoModal without a parent).
+    if (auto* const mainDlg = dynamic_cast<CMainDlg*>(CWnd::FromHandle(::GetParent(m_hWnd)))) {
+        const CriticalSectionLock lock(mainDlg->m_csJoin);
+        mainDlg->m_bJoinRunning = false;
+    }
+    ::Sleep(kCancelPauseMs);
+    CDialog::OnCancel();
+}
+
+void CProgressDlg::OnOK() {}

@@ -1,0 +1,28 @@
+// CProgressDlg: the "Joining Files..." dialog. The worker writes into its controls; every way
+// the dialog ends (Cancel, Esc, the worker's final WM_CLOSE) goes through OnCancel.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/dialog.h"
+#include "framework/progress_ctrl.h"
+
+class CProgressDlg : public CDialog {
+public:
+    explicit CProgressDlg(CWnd* parent = nullptr);
+    ~CProgressDlg() override;
+
+    const MessageMapBase* GetMessageMap() const override;
+
+    // Clears the main window's running flag under its lock, waits 500 ms, ends the dialog.
+    void OnCancel() override;
+    // Enter in the path box must not end a join behind the worker's back: ignored.
+    void OnOK() override;
+
+    CProgressCtrl m_progress;   // control 1008
+    CString m_strCurrentFile;   // edit 1009
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    LRESULT OnClose(WPARAM wParam, LPARAM lParam);
+};
