@@ -88,22 +88,6 @@ TEST(DialogLayout, ProportionalEdgesTruncateTowardZero)
     EXPECT_EQ(window.controls[12], (Rect{0, 150, 429, 160}));
 }
 
-TEST(DialogLayout, CentreEdgesAsReference)
-{
-    FakeLayoutWindow window;
-    window.SetClientSize(200, 100);
-    window.controls[1] = Rect{90, 40, 110, 60};
-    const LAYOUT_ROW rows[] = {
-        {1, Offset(0, EDGE_HCENTER), Offset(0, EDGE_VCENTER), Offset(0, EDGE_HCENTER), Offset(0, EDGE_VCENTER)}};
-    CDialogLayout layout;
-    InitWith(layout, window, rows);
-
-    window.SetClientSize(301, 51);
-    layout.Reposition();
-    // Centres 150 and 25 now, 100 and 50 before.
-    EXPECT_EQ(window.controls[1], (Rect{140, 15, 160, 35}));
-}
-
 TEST(DialogLayout, EmptyCapturedAxisDividesByOne)
 {
     FakeLayoutWindow window;
@@ -321,13 +305,4 @@ TEST_F(CollapseOverlaps, ClipSiblingsControlsNeitherCollapseNorAreCollapsed)
     window.controls = {{1, Rect{0, 0, 50, 50}}, {2, Rect{200, 200, 210, 210}}, {3, Rect{10, 10, 20, 20}}};
     Run(true);
     EXPECT_EQ(window.controls[3], (Rect{10, 10, 20, 20}));
-}
-
-TEST_F(CollapseOverlaps, CollapsedControlAtTheOriginDoesNotCollapseALaterOne)
-{
-    // 2 collapses onto 0,0; 3 sits at the origin where 1 is not, and must stay.
-    window.controls = {{1, Rect{100, 100, 150, 150}}, {2, Rect{120, 120, 130, 130}}, {3, Rect{0, 0, 10, 10}}};
-    Run(true);
-    EXPECT_EQ(window.controls[2], (Rect{}));
-    EXPECT_EQ(window.controls[3], (Rect{0, 0, 10, 10}));
 }
