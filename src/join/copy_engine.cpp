@@ -20,6 +20,15 @@ std::int64_t TotalSize(JoinList& list, FileSystem& files) {
   return total;
 }
 
+// Closing the output writes out what the stream still buffers; a failure there loses data
+// just as a short write does.
+bool CloseOutput(std::unique_ptr<FileStream>& output) {
+  if (!output) return true;
+  const bool closed = output->Close();
+  output.reset();
+  return closed;
+}
+
 bool IsRunning(RunGate& gate) {
   const GateLock lock(gate);
   return gate.IsRunning();
@@ -66,6 +75,9 @@ JoinOutcome RunJoinJob(const JoinServices& services, const JoinRequest& request,
   bool errorSeen = false;
   bool goOn = true;
   std::int64_t bytesRead = 0;
+  bool writeFailed = false;
+  bool outputClosed = true;
+  std::string lastOpened = request.outputPath;
 
   for (int j = 0; !outcome.stopped && j < list.Count(); ++j) {
     const std::string path = list.Text(j);
@@ -77,6 +89,7 @@ JoinOutcome RunJoinJob(const JoinServices& services, const JoinRequest& request,
       errorSeen = true;
       continue;
     }
+    lastOpened = path;
     if (request.insertDividers) {
       const std::string divider = DividerBlock(path);
       output->Write(divider.data(), divider.size());  // a failed divider goes unnoticed
@@ -106,11 +119,18 @@ JoinOutcome RunJoinJob(const JoinServices& services, const JoinRequest& request,
       if (output->Write(buffer.data(), n) < n) {
         outcome.errorLog += WriteFailureEntry(path);
         errorSeen = true;
+        writeFailed = true;
         break;
       }
     }
     input.reset();
-    if (outcome.stopped) output.reset();
+    if (outcome.stopped) outputClosed = CloseOutput(output);
+  }
+  if (output) outputClosed = CloseOutput(output);
+  // Only report it if no short write already said the same.
+  if (!outputClosed && !writeFailed) {
+    outcome.errorLog += WriteFailureEntry(lastOpened);
+    errorSeen = true;
   }
 
   if (errorSeen) {
@@ -120,7 +140,6 @@ JoinOutcome RunJoinJob(const JoinServices& services, const JoinRequest& request,
     succeeded = true;
     outcome.succeeded = true;
   }
-  output.reset();
   progress.RequestClose();
   return outcome;
 }

@@ -21,6 +21,9 @@ class FileStream {
   virtual bool AtEnd() const = 0;
   // Writes `size` bytes, like fwrite with element size 1; returns how many were written.
   virtual std::size_t Write(const char* data, std::size_t size) = 0;
+  // Closes the stream, like fclose: false when data still buffered could not be written.
+  // A stream that is destroyed without Close is closed all the same, unchecked.
+  virtual bool Close() = 0;
 
  protected:
   FileStream() = default;

@@ -25,6 +25,7 @@ class StdioStream final : public FileStream {
   std::size_t Write(const char* data, std::size_t size) override {
     return std::fwrite(data, 1, size, file_.get());
   }
+  bool Close() override { return std::fclose(file_.release()) == 0; }
 
  private:
   FilePtr file_;

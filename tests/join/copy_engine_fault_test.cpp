@@ -68,6 +68,33 @@ TEST_F(JoinWithFaults, ShortWriteInTheLastFileJustEndsTheList) {
   EXPECT_EQ(progress.hideCalls, 0);
 }
 
+// Data the stream still buffered when the output is closed can fail to reach the disk; a join
+// that lost it must not be called a success.
+TEST_F(JoinWithFaults, OutputThatFailsToCloseIsReportedNotCalledASuccess) {
+  Add("a", {10, 10, -1});
+  Add("b", {20, 20, -1});
+  files.failOutputClose = true;
+  const JoinOutcome outcome = Run();
+
+  EXPECT_EQ(outcome.errorLog, WriteFailureEntry("b"));
+  EXPECT_FALSE(outcome.succeeded);
+  EXPECT_FALSE(succeeded);
+  EXPECT_FALSE(progress.succeededAtClose);
+  ASSERT_EQ(progress.messages.size(), 1u);
+  EXPECT_EQ(progress.messages[0].caption, "Well...");
+  // The output is closed before the report, so the report speaks of a file that is complete on disk.
+  EXPECT_EQ(files.events.back(), "close output");
+}
+
+TEST_F(JoinWithFaults, FailedCloseAfterAShortWriteIsNotReportedTwice) {
+  Add("a", {kChunk, kChunk, -1});
+  files.outputCapacity = 10;
+  files.failOutputClose = true;
+  const JoinOutcome outcome = Run();
+
+  EXPECT_EQ(outcome.errorLog, WriteFailureEntry("a"));
+}
+
 TEST_F(JoinWithFaults, SizesBeyondFourGibibytesKeepProgressExact) {
   Add("a", {3 * kGiB, 3 * kGiB, -1});
   Add("b", {3 * kGiB, 3 * kGiB, -1});

@@ -256,6 +256,22 @@ TEST_F(JoinOnDisk, OutputThatCannotBeOpenedEndsTheJobWithOhNo) {
   EXPECT_FALSE(succeeded);
 }
 
+TEST_F(JoinOnDisk, SmallJoinToAFullDeviceIsNotASuccess) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no device that is always full; the fault-injecting file system covers it there";
+#else
+  // Every write fits the stream's buffer; only the close finds the device full.
+  output = "/dev/full";
+  list.paths = {folder.Write("a", "small")};
+  const JoinOutcome outcome = Run(false);
+
+  EXPECT_EQ(outcome.errorLog, WriteFailureEntry(list.paths[0]));
+  EXPECT_FALSE(succeeded);
+  ASSERT_EQ(progress.messages.size(), 1u);
+  EXPECT_EQ(progress.messages[0].caption, "Well...");
+#endif
+}
+
 TEST_F(JoinOnDisk, ShortWriteOnAFullDeviceStopsAtTheNextFile) {
 #ifdef _WIN32
   GTEST_SKIP() << "Windows has no device that is always full; the fault-injecting file system covers it there";

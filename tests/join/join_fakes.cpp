@@ -25,6 +25,7 @@ class FakeInput final : public FileStream {
   }
   bool AtEnd() const override { return atEnd_; }
   std::size_t Write(const char*, std::size_t) override { return 0; }
+  bool Close() override { return true; }
 
  private:
   FakeFileSystem& owner_;
@@ -37,7 +38,14 @@ class FakeInput final : public FileStream {
 class FakeOutput final : public FileStream {
  public:
   explicit FakeOutput(FakeFileSystem& owner) : owner_(owner) {}
-  ~FakeOutput() override { owner_.events.push_back("close output"); }
+  ~FakeOutput() override {
+    if (!closed_) owner_.events.push_back("close output");
+  }
+  bool Close() override {
+    closed_ = true;
+    owner_.events.push_back("close output");
+    return !owner_.failOutputClose;
+  }
 
   std::size_t Read(char*, std::size_t) override { return 0; }
   bool AtEnd() const override { return false; }
@@ -51,6 +59,7 @@ class FakeOutput final : public FileStream {
 
  private:
   FakeFileSystem& owner_;
+  bool closed_ = false;
 };
 
 }  // namespace

@@ -136,6 +136,7 @@ class FakeFileSystem final : public FileSystem {
   std::map<std::string, File> files;
   std::int64_t outputCapacity = -1;  // bytes the output takes before writes come up short, -1 no limit
   std::int64_t bytesWritten = 0;
+  bool failOutputClose = false;      // the output's close fails, as when buffered data can't be written
   std::vector<std::size_t> writeSizes;
   std::vector<std::string> events;   // opens and closes, in order
 };
