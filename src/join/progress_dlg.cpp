@@ -30,6 +30,20 @@ void CProgressDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_CURRENT_FILE, m_strCurrentFile);
 }
 
+INT_PTR CProgressDlg::DoModal()
+{
+    const INT_PTR result = CDialog::DoModal();
+    m_hWndForWorker = nullptr;
+    return result;
+}
+
+BOOL CProgressDlg::OnInitDialog()
+{
+    const BOOL result = CDialog::OnInitDialog();
+    m_hWndForWorker = m_hWnd;
+    return result;
+}
+
 // The dialog manager turns WM_CLOSE into the Cancel command, which reaches OnCancel.
 LRESULT CProgressDlg::OnClose(WPARAM, LPARAM)
 {
@@ -38,6 +52,9 @@ LRESULT CProgressDlg::OnClose(WPARAM, LPARAM)
 
 void CProgressDlg::OnCancel()
 {
+    // From here on the worker treats the dialog as gone: a report box it shows now must not be
+    // owned by a window that is about to be destroyed with it.
+    m_hWndForWorker = nullptr;
     // The owner is the main window that started the join (DoModal without a parent).
     if (auto* const mainDlg = dynamic_cast<CMainDlg*>(CWnd::FromHandle(::GetParent(m_hWnd)))) {
         const CriticalSectionLock lock(mainDlg->m_csJoin);

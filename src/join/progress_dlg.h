@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 #include "framework/dialog.h"
 #include "framework/progress_ctrl.h"
 
@@ -13,6 +15,12 @@ public:
     ~CProgressDlg() override;
 
     const MessageMapBase* GetMessageMap() const override;
+
+    // Runs the dialog; afterwards the worker sees no window.
+    INT_PTR DoModal() override;
+    // The dialog's window for the worker thread: set once the window is up, cleared as soon as
+    // the dialog starts to end. nullptr means "not there": skip it, or own nothing by it.
+    HWND WindowForWorker() const { return m_hWndForWorker.load(); }
 
     // Clears the main window's running flag under its lock, waits 500 ms, ends the dialog.
     void OnCancel() override;
@@ -24,5 +32,10 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
     LRESULT OnClose(WPARAM wParam, LPARAM lParam);
+
+private:
+    // m_hWnd belongs to the user-interface thread; the worker reads this copy instead.
+    std::atomic<HWND> m_hWndForWorker{nullptr};
 };

@@ -1,0 +1,119 @@
+// The worker's side of the window conversation. Every call here runs on the worker thread; the
+// windows belong to the user-interface thread, so anything made while the lock is held is posted.
+#include "join/join_host_win32.h"
+
+#include <commctrl.h>
+
+#include "join/join_texts.h"
+#include "join/progress_dlg.h"
+#include "res/resource.h"
+
+namespace cordwain {
+
+namespace {
+// How often the worker looks for the progress dialog's window after its start pause.
+constexpr DWORD kDialogPollMs = 10;
+}  // namespace
+
+int ListBoxJoinList::Count() const
+{
+    return m_list.GetCount();
+}
+
+std::string ListBoxJoinList::Text(int index) const
+{
+    CString text;
+    m_list.GetText(index, text);
+    return text.str();
+}
+
+Win32JoinHost::Win32JoinHost(CCriticalSection& lock, const bool& running, const CProgressDlg& progress)
+    : m_lock(lock), m_running(running), m_progress(progress)
+{
+}
+
+HWND Win32JoinHost::Dialog() const
+{
+    return m_progress.WindowForWorker();
+}
+
+HWND Win32JoinHost::ProgressBar() const
+{
+    const HWND dialog = Dialog();
+    return dialog != nullptr ? ::GetDlgItem(dialog, IDC_PROGRESS_BAR) : nullptr;
+}
+
+// Posted, not sent: the lock is held, and the Cancel handler takes it on the thread that would
+// have to answer. Posted before any position, so it is also handled first.
+void Win32JoinHost::SetRange()
+{
+    if (const HWND bar = ProgressBar())
+        ::PostMessageA(bar, PBM_SETRANGE, 0, MAKELPARAM(0, kProgressRangeMax));
+}
+
+bool Win32JoinHost::IsVisible()
+{
+    const HWND dialog = Dialog();
+    return dialog != nullptr && ::IsWindowVisible(dialog);
+}
+
+void Win32JoinHost::PostPosition(int position)
+{
+    if (const HWND bar = ProgressBar())
+        ::PostMessageA(bar, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+}
+
+void Win32JoinHost::ShowCurrentFile(const std::string& path)
+{
+    if (const HWND dialog = Dialog())
+        ::SetDlgItemTextA(dialog, IDC_CURRENT_FILE, path.c_str());
+}
+
+void Win32JoinHost::Hide()
+{
+    if (const HWND dialog = Dialog())
+        ::ShowWindow(dialog, SW_HIDE);
+}
+
+// Owned by the progress dialog while it is up; with no owner once it has gone, so the box
+// still appears and waits for the user.
+void Win32JoinHost::ShowMessage(const std::string& text, const std::string& caption, unsigned style)
+{
+    ::MessageBoxA(Dialog(), text.c_str(), caption.c_str(), MB_OK | style);
+}
+
+void Win32JoinHost::RequestClose()
+{
+    if (const HWND dialog = Dialog())
+        ::PostMessageA(dialog, WM_CLOSE, 0, 0);
+}
+
+void Win32JoinHost::Enter()
+{
+    ::EnterCriticalSection(&m_lock.Get());
+}
+
+void Win32JoinHost::Leave()
+{
+    ::LeaveCriticalSection(&m_lock.Get());
+}
+
+bool Win32JoinHost::IsRunning() const
+{
+    return m_running;
+}
+
+void Win32JoinHost::For(std::chrono::milliseconds duration)
+{
+    ::Sleep(static_cast<DWORD>(duration.count()));
+    while (Dialog() == nullptr) {
+        {
+            const GateLock lock(*this);
+            if (!IsRunning())
+                return;
+        }
+        ::Sleep(kDialogPollMs);
+    }
+}
+
+}  // namespace cordwain

@@ -1,0 +1,63 @@
+// The join engine's surroundings on Windows: the list read from the main window's list box, the
+// progress dialog driven by messages from the worker thread, the running flag under its lock,
+// and a start pause that also waits for the progress dialog's window.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+#include "framework/critical_section.h"
+#include "framework/list_box.h"
+#include "join/join_host.h"
+
+class CProgressDlg;
+
+namespace cordwain {
+
+// The file list as the list box holds it, asked afresh by message every time.
+class ListBoxJoinList final : public JoinList {
+public:
+    explicit ListBoxJoinList(const CListBox& list) : m_list(list) {}
+
+    int Count() const override;
+    std::string Text(int index) const override;
+
+private:
+    const CListBox& m_list;
+};
+
+class Win32JoinHost final : public ProgressSink, public RunGate, public Pause {
+public:
+    // `running` is only read, and only while `lock` is held.
+    Win32JoinHost(CCriticalSection& lock, const bool& running, const CProgressDlg& progress);
+
+    void SetRange() override;
+    bool IsVisible() override;
+    void PostPosition(int position) override;
+    void ShowCurrentFile(const std::string& path) override;
+    void Hide() override;
+    void ShowMessage(const std::string& text, const std::string& caption, unsigned style) override;
+    void RequestClose() override;
+
+    void Enter() override;
+    void Leave() override;
+    bool IsRunning() const override;
+
+    // Sleeps, then waits until the progress dialog's window is up or the join is no longer
+    // running (cancelled, or the dialog could not be shown): the first window request must
+    // not be lost to a dialog that is still being created.
+    void For(std::chrono::milliseconds duration) override;
+
+private:
+    // nullptr once the dialog has gone (or before it has come up).
+    HWND Dialog() const;
+    HWND ProgressBar() const;
+
+    CCriticalSection& m_lock;
+    const bool& m_running;
+    const CProgressDlg& m_progress;
+};
+
+}  // namespace cordwain
