@@ -5,7 +5,3 @@
 
 void CMainDlg::OnAdd() {}
 void CMainDlg::OnActionAdd() { OnAdd(); }
-void CMainDlg::OnRemove() {}
-void CMainDlg::OnRemoveAll() {}
-void CMainDlg::OnSortList() {}
-void CMainDlg::OnJoin() {}
