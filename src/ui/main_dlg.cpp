@@ -1,0 +1,230 @@
+// The main window's own behaviour: initialisation, the message and command table, the Insert
+// Dividers option kept in step with its menu item, the About box, painting while minimised,
+// resizing and the minimum size.
+#include "ui/main_dlg.h"
+
+#include <utility>
+
+#include "framework/data_exchange.h"
+#include "framework/dc.h"
+#include "res/resource.h"
+#include "ui/about_box.h"
+#include "ui/layout_window_win32.h"
+#include "ui/main_layout_table.h"
+#include "ui/minimized_icon.h"
+
+namespace {
+
+// The whole window, frame included, never gets smaller than this while it is being sized.
+constexpr LONG kMinTrackWidth = 500;
+constexpr LONG kMinTrackHeight = 300;
+
+// System commands carry flags in their low four bits.
+constexpr WPARAM kSysCommandMask = 0xFFF0;
+
+constexpr UINT kNoItemId = static_cast<UINT>(-1);  // GetMenuItemID's answer for an item that opens a submenu
+
+}  // namespace
+
+CMainDlg::CMainDlg(CWnd* parent) : CDialog(IDD_CORDWAIN_DIALOG, parent)
+{
+    const HINSTANCE module = ::GetModuleHandleA(nullptr);
+    m_hIcon = ::LoadIconA(module, MAKEINTRESOURCEA(IDR_MAINFRAME));
+    m_hIconSmall = static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, 16, 16,
+                                                   LR_DEFAULTCOLOR));
+}
+
+CMainDlg::~CMainDlg()
+{
+    // LoadIconA's icon is shared and stays; the sized copy from LoadImageA is ours.
+    if (m_hIconSmall != nullptr)
+        ::DestroyIcon(m_hIconSmall);
+}
+
+void CMainDlg::AddPendingFile(std::string path)
+{
+    m_vecPendingFiles.push_back(std::move(path));
+}
+
+const MessageMapBase* CMainDlg::GetMessageMap() const
+{
+    using E = MessageEntry<CMainDlg>;
+    static const E entries[] = {
+        E::Message(WM_SYSCOMMAND, &CMainDlg::OnSysCommand),
+        E::Message(WM_PAINT, &CMainDlg::OnPaint),
+        E::Message(WM_QUERYDRAGICON, &CMainDlg::OnQueryDragIcon),
+        E::Command(IDC_ABOUT, &CMainDlg::OnAbout),
+        E::Command(IDC_JOIN, &CMainDlg::OnJoin),
+        E::Command(IDC_ADD, &CMainDlg::OnAdd),
+        E::Command(IDC_REMOVE, &CMainDlg::OnRemove),
+        E::Command(IDC_REMOVE_ALL, &CMainDlg::OnRemoveAll),
+        E::Command(ID_PROGRAM_ABOUT, &CMainDlg::OnProgramAbout),
+        E::Command(ID_PROGRAM_EXIT, &CMainDlg::OnExit),
+        E::Command(ID_ACTION_ADD, &CMainDlg::OnActionAdd),
+        E::Command(ID_ACTION_REMOVE, &CMainDlg::OnRemove),
+        E::Command(ID_ACTION_REMOVE_ALL, &CMainDlg::OnRemoveAll),
+        E::Command(ID_ACTION_JOIN, &CMainDlg::OnJoin),
+        E::Update(ID_OPTIONS_INSERT_DIVIDERS, &CMainDlg::OnUpdateInsertDividers),
+        E::Command(ID_OPTIONS_INSERT_DIVIDERS, &CMainDlg::OnInsertDividers),
+        E::Message(WM_INITMENUPOPUP, &CMainDlg::OnInitMenuPopup),
+        E::Message(WM_CLOSE, &CMainDlg::OnDefault),
+        E::Command(IDC_SORT_LIST, &CMainDlg::OnSortList),
+        E::Message(WM_SIZING, &CMainDlg::OnDefault),
+        E::Message(WM_SIZE, &CMainDlg::OnSize),
+        E::Message(WM_GETMINMAXINFO, &CMainDlg::OnGetMinMaxInfo),
+        E::Message(WM_SHOWWINDOW, &CMainDlg::OnDefault),
+    };
+    static const MessageMap<CMainDlg> map(CDialog::GetMessageMap(), entries);
+    return &map;
+}
+
+void CMainDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_FILE_LIST, m_lstFiles);
+    DDX_Check(pDX, IDC_INSERT_DIVIDERS, m_bInsertDividers);
+}
+
+BOOL CMainDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    if (const HMENU systemMenu = GetSystemMenu(FALSE)) {
+        char aboutText[256] = {};
+        if (::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, aboutText, sizeof aboutText) > 0) {
+            ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+            ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText);
+        }
+    }
+
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIconSmall, FALSE);
+
+    // A dialog object run a second time gets a view of its new window.
+    m_layout.Clear();
+    m_layoutWindow = std::make_unique<CDialogLayoutWindow>(m_hWnd);
+    m_layout.Init(*m_layoutWindow, std::nullopt, g_mainDlgLayout, kMainDlgLayoutRows, false);
+
+    // Through the window, so the file list box keeps its extent as for any other addition.
+    for (const std::string& path : m_vecPendingFiles)
+        m_lstFiles.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
+
+    // Above the "Files:" group box that encloses it, so the box never paints over the list.
+    m_lstFiles.BringWindowToTop();
+    return TRUE;
+}
+
+LRESULT CMainDlg::OnSysCommand(WPARAM wParam, LPARAM)
+{
+    if ((wParam & kSysCommandMask) == IDM_ABOUTBOX)
+        OnAbout();
+    else
+        Default();
+    return 0;
+}
+
+LRESULT CMainDlg::OnPaint(WPARAM, LPARAM)
+{
+    if (!IsIconic())
+        return Default();
+    const CPaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
+    RECT client{};
+    GetClientRect(&client);
+    const IconOrigin origin = MinimizedIconOrigin(client.right - client.left, client.bottom - client.top,
+                                                  ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
+    ::DrawIcon(dc.Get(), origin.x, origin.y, m_hIcon);
+    return 0;
+}
+
+LRESULT CMainDlg::OnQueryDragIcon(WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>(m_hIcon);
+}
+
+// Runs the update handlers of the popup's items here: the dialog has no frame that would.
+// Items without an update handler keep their state (no automatic disabling).
+LRESULT CMainDlg::OnInitMenuPopup(WPARAM wParam, LPARAM)
+{
+    const HMENU popup = reinterpret_cast<HMENU>(wParam);
+    CCmdUI state;
+    UINT count = static_cast<UINT>(::GetMenuItemCount(popup));
+    for (UINT p = 0; p < count; ++p) {
+        state.m_nIndex = p;
+        state.m_pMenu = popup;
+        UINT id = ::GetMenuItemID(popup, static_cast<int>(p));
+        if (id == 0)
+            continue;  // separator
+        if (id == kNoItemId) {
+            const HMENU submenu = ::GetSubMenu(popup, static_cast<int>(p));
+            id = submenu != nullptr ? ::GetMenuItemID(submenu, 0) : kNoItemId;
+            if (id == 0 || id == kNoItemId)
+                continue;
+            // Offered under its first item's id, but nothing the update does may reach this entry.
+            state.m_pMenu = nullptr;
+        }
+        state.m_nID = id;
+        state.DoUpdate(*this);
+
+        // An update handler may have removed items: step back over the gap and past the
+        // items that carry the id just updated, so no item is skipped or offered twice.
+        const UINT now = static_cast<UINT>(::GetMenuItemCount(popup));
+        if (now < count) {
+            p -= count - now;
+            while (p < now && ::GetMenuItemID(popup, static_cast<int>(p)) == state.m_nID)
+                ++p;
+        }
+        count = now;
+    }
+    return 0;
+}
+
+LRESULT CMainDlg::OnSize(WPARAM, LPARAM)
+{
+    m_layout.Reposition();
+    if (IsWindowVisible())
+        ::BringWindowToTop(::GetDlgItem(m_hWnd, IDC_FILE_LIST));
+    return 0;
+}
+
+LRESULT CMainDlg::OnGetMinMaxInfo(WPARAM, LPARAM lParam)
+{
+    auto* const info = reinterpret_cast<MINMAXINFO*>(lParam);
+    info->ptMinTrackSize.x = kMinTrackWidth;
+    info->ptMinTrackSize.y = kMinTrackHeight;
+    return Default();
+}
+
+LRESULT CMainDlg::OnDefault(WPARAM, LPARAM)
+{
+    return Default();
+}
+
+void CMainDlg::OnAbout()
+{
+    CAboutBox about;
+    about.DoModal();
+}
+
+void CMainDlg::OnProgramAbout()
+{
+    OnAbout();
+}
+
+void CMainDlg::OnExit()
+{
+    OnCancel();
+}
+
+void CMainDlg::OnUpdateInsertDividers(CCmdUI& cmdUI)
+{
+    UpdateData(TRUE);
+    cmdUI.SetCheck(m_bInsertDividers);
+}
+
+// The popup's opening has just pulled the box's state, so choosing the item always flips the box.
+void CMainDlg::OnInsertDividers()
+{
+    m_bInsertDividers = m_bInsertDividers == 0 ? 1 : 0;
+    UpdateData(FALSE);
+}
