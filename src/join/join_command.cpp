@@ -51,14 +51,16 @@ bool IsOutputInList(const cordwain::JoinList& list, const std::string& output)
     return false;
 }
 
-bool IsInputMessage(UINT message)
+// What could start a second join, an Exit or a list change: the user's input, commands, drops, closing.
+bool IsUserAction(UINT message)
 {
-    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           message == WM_COMMAND || message == WM_SYSCOMMAND || message == WM_DROPFILES || message == WM_CLOSE;
 }
 
 // Waits for the worker while this thread goes on answering the messages the worker sends it (list
-// reads, a report box's ownership). Input meant for the main window is dropped, so nothing the
-// user does there can start a second join, an Exit or a list change meanwhile.
+// reads, a report box's ownership) and painting. The main window is disabled meanwhile, and
+// actions that still reach it or its controls are dropped, as a disabled window would.
 void WaitForWorker(HANDLE thread, HWND mainWindow)
 {
     const BOOL wasEnabled = !::EnableWindow(mainWindow, FALSE);
@@ -74,7 +76,7 @@ void WaitForWorker(HANDLE thread, HWND mainWindow)
                 quitCode = static_cast<int>(msg.wParam);
                 continue;
             }
-            if (IsInputMessage(msg.message) && (msg.hwnd == mainWindow || ::IsChild(mainWindow, msg.hwnd)))
+            if (IsUserAction(msg.message) && (msg.hwnd == mainWindow || ::IsChild(mainWindow, msg.hwnd)))
                 continue;
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
