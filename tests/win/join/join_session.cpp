@@ -1,0 +1,234 @@
+// The session runner and the script steps for the join tests.
+#include "join_session.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <thread>
+#include <vector>
+
+#include "res/resource.h"
+#include "support/window_finder.h"
+#include "support/window_input.h"
+
+namespace jointest {
+
+namespace {
+
+std::string Caption(HWND hWnd)
+{
+    char text[512] = {};
+    ::GetWindowTextA(hWnd, text, sizeof text);
+    return text;
+}
+
+BOOL CALLBACK CollectStaticText(HWND hWnd, LPARAM lParam)
+{
+    if (wintest::WindowClassName(hWnd) == "Static") {
+        const int length = ::GetWindowTextLengthA(hWnd);
+        std::string text(static_cast<std::size_t>(length) + 1, '\0');
+        text.resize(static_cast<std::size_t>(::GetWindowTextA(hWnd, text.data(), length + 1)));
+        auto& longest = *reinterpret_cast<std::string*>(lParam);
+        if (text.size() > longest.size())
+            longest = text;
+    }
+    return TRUE;
+}
+
+// The explorer dialog's file-name box: a combo box (0x47C) on newer systems, an edit (0x480) on older.
+HWND FileNameBox(HWND dialog)
+{
+    if (const HWND combo = wintest::FindControl(dialog, 0x47C))
+        return combo;
+    return wintest::FindControl(dialog, 0x480);
+}
+
+// Presses the way out of whatever the script left open: Cancel where there is one, else OK.
+void CancelOpenDialogs(HWND mainWindow)
+{
+    for (const HWND hWnd : wintest::TopLevelWindows()) {
+        if (hWnd == mainWindow || wintest::WindowClassName(hWnd) != "#32770" || !::IsWindowEnabled(hWnd))
+            continue;
+        wintest::ClickButton(hWnd, ::GetDlgItem(hWnd, IDCANCEL) != nullptr ? IDCANCEL : IDOK);
+    }
+}
+
+}  // namespace
+
+TempDir::TempDir()
+{
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    char unique[MAX_PATH] = {};
+    ::GetTempFileNameA(temp, "cwj", 0, unique);
+    // The name GetTempFileNameA reserved becomes the folder.
+    ::DeleteFileA(unique);
+    ::CreateDirectoryA(unique, nullptr);
+    m_path = unique;
+}
+
+TempDir::~TempDir()
+{
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = ::FindFirstFileA((m_path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+                ::DeleteFileA(PathOf(found.cFileName).c_str());
+        } while (::FindNextFileA(search, &found));
+        ::FindClose(search);
+    }
+    ::RemoveDirectoryA(m_path.c_str());
+}
+
+std::string TempDir::Write(const std::string& name, const std::string& bytes) const
+{
+    const std::string path = PathOf(name);
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool FileExists(const std::string& path)
+{
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string Pattern(std::size_t size, unsigned seed)
+{
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 131 + seed * 7 + i / 4096) & 0xFF);
+    return bytes;
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+    while (!done()) {
+        if (::GetTickCount64() >= deadline)
+            return done();
+        ::Sleep(5);
+    }
+    return true;
+}
+
+HWND WaitForDialog(const char* caption, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (const HWND hWnd : wintest::TopLevelWindows()) {
+                if (::IsWindowEnabled(hWnd) && Caption(hWnd) == caption) {
+                    found = hWnd;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+std::string MessageBoxText(HWND box)
+{
+    std::string longest;
+    ::EnumChildWindows(box, &CollectStaticText, reinterpret_cast<LPARAM>(&longest));
+    return longest;
+}
+
+std::string ControlText(HWND dialog, int id)
+{
+    char text[1024] = {};
+    ::GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+void AnswerSaveAs(HWND saveAs, const std::string& path)
+{
+    wintest::TypeText(FileNameBox(saveAs), path.c_str());
+    wintest::ClickButton(saveAs, IDOK);
+}
+
+bool ConfirmOverwrite(DWORD timeoutMs)
+{
+    HWND question = nullptr;
+    WaitUntil(
+        [&] {
+            for (const HWND hWnd : wintest::TopLevelWindows()) {
+                if (::IsWindowEnabled(hWnd) && ::GetDlgItem(hWnd, IDYES) != nullptr) {
+                    question = hWnd;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    if (question != nullptr)
+        wintest::ClickButton(question, IDYES);
+    return question != nullptr;
+}
+
+MainWindowSession::MainWindowSession()
+{
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    m_app.m_pMainWnd = &m_dialog;
+}
+
+MainWindowSession::~MainWindowSession()
+{
+    m_app.m_pMainWnd = nullptr;
+}
+
+void MainWindowSession::Run(const std::function<void(HWND mainWindow)>& script)
+{
+    std::atomic<bool> ended{false};
+    std::thread driver([&] {
+        const HWND mainWindow = WaitForDialog("Cordwain");
+        if (mainWindow == nullptr) {
+            ADD_FAILURE() << "the main window did not come up";
+            return;
+        }
+        script(mainWindow);
+        // Leftovers of a failed script: cancel them until the main window's loop has ended.
+        WaitUntil(
+            [&] {
+                CancelOpenDialogs(mainWindow);
+                if (::IsWindowEnabled(mainWindow))
+                    ::PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+                ::Sleep(50);
+                return ended.load();
+            },
+            30000);
+    });
+    m_dialog.DoModal();
+    ended = true;
+    driver.join();
+}
+
+void AddFiles(HWND mainWindow, std::initializer_list<std::string> paths)
+{
+    const HWND list = ::GetDlgItem(mainWindow, IDC_FILE_LIST);
+    for (const std::string& path : paths)
+        ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
+}
+
+void SetInsertDividers(HWND mainWindow, bool on)
+{
+    ::SendDlgItemMessageA(mainWindow, IDC_INSERT_DIVIDERS, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void PressJoin(HWND mainWindow)
+{
+    wintest::ClickButton(mainWindow, IDC_JOIN);
+}
+
+}  // namespace jointest

@@ -1,0 +1,74 @@
+// Driving the main window through whole joins: a private temp folder, the main window run modally
+// on the test thread while a script thread acts as the user, and readers for the boxes it meets.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <string>
+
+#include "framework/win_app.h"
+#include "ui/main_dlg.h"
+
+namespace jointest {
+
+// A folder of its own under the Windows temp folder, emptied and removed afterwards.
+class TempDir {
+public:
+    TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    ~TempDir();
+
+    const std::string& Path() const { return m_path; }
+    std::string PathOf(const std::string& name) const { return m_path + "\\" + name; }
+    std::string Write(const std::string& name, const std::string& bytes) const;
+
+private:
+    std::string m_path;
+};
+
+std::string ReadFileBytes(const std::string& path);
+bool FileExists(const std::string& path);
+// Bytes that differ from chunk to chunk, so a chunk skipped or written twice shows.
+std::string Pattern(std::size_t size, unsigned seed);
+
+// Polls without pumping (the script thread has no windows): answers done()'s last value.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
+// A visible top-level window of this process with this caption that was not there before.
+HWND WaitForDialog(const char* caption, DWORD timeoutMs = 10000);
+// The message text of a message box (its longest static text).
+std::string MessageBoxText(HWND box);
+std::string ControlText(HWND dialog, int id);
+// Types a full path into the Save As dialog's name box and presses its OK button.
+void AnswerSaveAs(HWND saveAs, const std::string& path);
+// Answers the Save As dialog's "replace it?" question with Yes.
+bool ConfirmOverwrite(DWORD timeoutMs = 10000);
+
+// The main window under test, with the application object that makes it the owner of the dialogs
+// run without a parent, as in the program.
+class MainWindowSession {
+public:
+    MainWindowSession();
+    ~MainWindowSession();
+    MainWindowSession(const MainWindowSession&) = delete;
+    MainWindowSession& operator=(const MainWindowSession&) = delete;
+
+    // Runs the main window on this thread while `script` drives it from another; when the script
+    // returns (done or failed), whatever it left open is cancelled and the main window closed.
+    void Run(const std::function<void(HWND mainWindow)>& script);
+
+    CMainDlg& Dialog() { return m_dialog; }
+
+private:
+    CWinApp m_app;
+    CMainDlg m_dialog;
+};
+
+// Script steps on the main window.
+void AddFiles(HWND mainWindow, std::initializer_list<std::string> paths);
+void SetInsertDividers(HWND mainWindow, bool on);
+void PressJoin(HWND mainWindow);
+
+}  // namespace jointest
