@@ -44,7 +44,10 @@ void DragReorder::CancelDrag(ScreenPoint) {
 }
 
 void DragReorder::Dropped(ScreenPoint point) {
-    const int source = m_list.GetCurSel();
+    Dropped(m_list.GetCurSel(), point);
+}
+
+void DragReorder::Dropped(int source, ScreenPoint point) {
     DrawInsert(-1);
     const int target = m_itemFromPoint(point, true);
     // Dropping on itself or on the next item would leave the order as it is.

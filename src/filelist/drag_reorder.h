@@ -44,7 +44,10 @@ public:
     bool BeginDrag(ScreenPoint point);
     DragCursor Dragging(ScreenPoint point);
     void CancelDrag(ScreenPoint point);
+    // The dragged item is the current selection.
     void Dropped(ScreenPoint point);
+    // The same with the dragged item named by the caller, as the drag list box is told it.
+    void Dropped(int source, ScreenPoint point);
 
     // Moves the insertion mark to item `index`; -1 removes it.
     void DrawInsert(int index);

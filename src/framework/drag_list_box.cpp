@@ -1,9 +1,29 @@
-// The drag list's notifications and its insertion mark.
+// The drag list's notifications, answered by the list's drag rules, and its insertion mark.
 #include "framework/drag_list_box.h"
 
 #include <commctrl.h>
 
 #include "framework/dc.h"
+
+namespace {
+
+filelist::ScreenPoint ToScreenPoint(POINT pt)
+{
+    return {static_cast<int>(pt.x), static_cast<int>(pt.y)};
+}
+
+}  // namespace
+
+CDragListBox::CDragListBox()
+    : m_listView(*this),
+      m_dragReorder(
+          m_listView,
+          [this](filelist::ScreenPoint pt, bool autoScroll) {
+              return ItemFromPt(POINT{pt.x, pt.y}, autoScroll ? TRUE : FALSE);
+          },
+          [this](int index) { DrawSingle(index); })
+{
+}
 
 void CDragListBox::PreSubclassWindow()
 {
@@ -40,46 +60,27 @@ bool CDragListBox::OnChildNotify(UINT, WPARAM, LPARAM lParam, LRESULT& result)
 
 BOOL CDragListBox::BeginDrag(POINT pt)
 {
-    m_nLast = -1;
-    DrawInsert(ItemFromPt(pt));
-    return TRUE;
+    return m_dragReorder.BeginDrag(ToScreenPoint(pt)) ? TRUE : FALSE;
 }
 
 UINT CDragListBox::Dragging(POINT pt)
 {
-    DrawInsert(ItemFromPt(pt, FALSE));
-    // Asked again with scrolling on so the list scrolls while the pointer is above or below it.
-    return ItemFromPt(pt) != -1 ? DL_MOVECURSOR : DL_STOPCURSOR;
+    return static_cast<UINT>(m_dragReorder.Dragging(ToScreenPoint(pt)));
 }
 
-void CDragListBox::CancelDrag(POINT)
+void CDragListBox::CancelDrag(POINT pt)
 {
-    DrawInsert(-1);
+    m_dragReorder.CancelDrag(ToScreenPoint(pt));
 }
 
 void CDragListBox::Dropped(int nSrcIndex, POINT pt)
 {
-    DrawInsert(-1);
-    const int target = ItemFromPt(pt);
-    if (nSrcIndex == -1 || target == -1 || target == nSrcIndex || target == nSrcIndex + 1)
-        return;
-    CString text;
-    GetText(nSrcIndex, text);
-    const DWORD_PTR data = GetItemData(nSrcIndex);
-    DeleteString(nSrcIndex);
-    const int destination = nSrcIndex < target ? target - 1 : target;
-    const int inserted = InsertString(destination, text);
-    SetItemData(inserted, data);
-    SetCurSel(inserted);
+    m_dragReorder.Dropped(nSrcIndex, ToScreenPoint(pt));
 }
 
 void CDragListBox::DrawInsert(int nItem)
 {
-    if (nItem == m_nLast)
-        return;
-    DrawSingle(m_nLast);
-    DrawSingle(nItem);
-    m_nLast = nItem;
+    m_dragReorder.DrawInsert(nItem);
 }
 
 void CDragListBox::DrawSingle(int nIndex)

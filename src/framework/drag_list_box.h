@@ -4,11 +4,16 @@
 
 #include <windows.h>
 
+#include "filelist/drag_reorder.h"
+#include "filelist/list_box_adapter_win32.h"
 #include "framework/list_box.h"
 
 class CDragListBox : public CListBox {
 public:
-    CDragListBox() = default;
+    CDragListBox();
+    // The drag rules hold references to this object.
+    CDragListBox(const CDragListBox&) = delete;
+    CDragListBox& operator=(const CDragListBox&) = delete;
 
     // The item under a screen point, or -1; with bAutoScroll the list scrolls when the point is above or below it.
     int ItemFromPt(POINT pt, BOOL bAutoScroll = TRUE) const;
@@ -21,7 +26,8 @@ public:
     // Moves the insertion mark to before item nItem (-1: no mark).
     virtual void DrawInsert(int nItem);
 
-    int GetInsertMarkIndex() const { return m_nLast; }
+    // Where the insertion mark is drawn, -1 for nowhere.
+    int GetInsertMarkIndex() const { return m_dragReorder.MarkIndex(); }
 
 protected:
     void PreSubclassWindow() override;
@@ -30,5 +36,7 @@ protected:
     // Inverts the mark band of item nIndex; drawing twice at the same place erases it.
     void DrawSingle(int nIndex);
 
-    int m_nLast = -1;  // where the insertion mark is drawn, -1 for nowhere
+private:
+    filelist::ListBoxAdapter m_listView;
+    filelist::DragReorder m_dragReorder;  // the one place the drag rules live
 };

@@ -90,6 +90,15 @@ TEST_F(DragReorderTest, DropWithoutSelectionDoesNothing) {
     EXPECT_EQ(list.GetCurSel(), kListBoxError);
 }
 
+TEST_F(DragReorderTest, NamedSourceMovesThatItemWhateverIsSelected) {
+    list.SetCurSel(4);
+    drag.Dropped(0, Over(3));
+    EXPECT_EQ(list.Texts(), (Texts{"B", "C", "A", "D", "E"}));
+    EXPECT_EQ(list.GetCurSel(), 2);
+    drag.Dropped(-1, Over(0));
+    EXPECT_EQ(list.Texts(), (Texts{"B", "C", "A", "D", "E"}));
+}
+
 TEST_F(DragReorderTest, MovedItemKeepsTheExtentRight) {
     MemoryListBox wide([](const std::string& text) { return static_cast<int>(text.size()); });
     wide.AddString("short");

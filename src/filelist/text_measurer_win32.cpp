@@ -1,0 +1,44 @@
+// Text widths for the horizontal extent: GetTextExtentPoint32A + 3, or the tabbed rule for
+// list boxes with tab stops.
+#include "filelist/text_measurer_win32.h"
+
+namespace filelist {
+
+WindowDC ListBoxTextMeasurer::ControlDC() const
+{
+    return WindowDC(m_control.m_hWnd, DcKind::Client, m_control.GetFont());
+}
+
+int ListBoxTextMeasurer::Measure(HDC dc, const std::string& text) const
+{
+    const int length = static_cast<int>(text.size());
+    if ((m_control.GetStyle() & LBS_USETABSTOPS) != 0) {
+        const DWORD extent = ::GetTabbedTextExtentA(dc, text.c_str(), length, 0, nullptr);
+        return TextWidthFromTabbedExtent(extent);
+    }
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc, text.c_str(), length, &size);
+    return TextWidthFromExtent(size.cx);
+}
+
+int ListBoxTextMeasurer::TextWidth(const std::string& text)
+{
+    if (m_sessionDC)
+        return Measure(m_sessionDC->Get(), text);
+    const WindowDC dc = ControlDC();
+    return Measure(dc.Get(), text);
+}
+
+void ListBoxTextMeasurer::BeginMeasuringSession()
+{
+    m_waitCursor.emplace();
+    m_sessionDC.emplace(ControlDC());
+}
+
+void ListBoxTextMeasurer::EndMeasuringSession() noexcept
+{
+    m_sessionDC.reset();
+    m_waitCursor.reset();
+}
+
+}  // namespace filelist

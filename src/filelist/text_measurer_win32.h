@@ -1,0 +1,37 @@
+// Measures list item texts as a list box draws them: with the control's own font, on its
+// device context, by the margin rules of the extent upkeep.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "filelist/horizontal_extent.h"
+#include "framework/dc.h"
+#include "framework/wait_cursor.h"
+#include "framework/wnd.h"
+
+namespace filelist {
+
+class ListBoxTextMeasurer final : public ExtentMeasurer {
+public:
+    explicit ListBoxTextMeasurer(const CWnd& control) : m_control(control) {}
+    ListBoxTextMeasurer(const ListBoxTextMeasurer&) = delete;
+    ListBoxTextMeasurer& operator=(const ListBoxTextMeasurer&) = delete;
+
+    int TextWidth(const std::string& text) override;
+    // A recompute over every item measures on one device context under one wait cursor.
+    void BeginMeasuringSession() override;
+    void EndMeasuringSession() noexcept override;
+
+private:
+    WindowDC ControlDC() const;
+    int Measure(HDC dc, const std::string& text) const;
+
+    const CWnd& m_control;
+    std::optional<CWaitCursor> m_waitCursor;
+    std::optional<WindowDC> m_sessionDC;
+};
+
+}  // namespace filelist
