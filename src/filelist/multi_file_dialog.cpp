@@ -1,0 +1,110 @@
+// CMultiFileDialog: the overflow capture at each selection change, and the walk over either the
+// captured names or the dialog's result buffer.
+#include "filelist/multi_file_dialog.h"
+
+#include <cderr.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+#include "filelist/multi_select_text.h"
+
+namespace {
+
+// The size a CDM_GETSPEC or CDM_GETFOLDERPATH text needs, terminator included, asked with a
+// one-character buffer; nullopt when the dialog cannot answer (a folder outside the file system).
+std::optional<std::uint32_t> TextSize(HWND dialog, UINT message)
+{
+    char probe[1] = {};
+    const LRESULT size = ::SendMessageA(dialog, message, sizeof probe, reinterpret_cast<LPARAM>(probe));
+    if (size <= 0)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(size);
+}
+
+// The text itself, in a buffer one character larger than the size the dialog asked for.
+std::vector<char> FetchText(HWND dialog, UINT message, std::uint32_t size)
+{
+    std::vector<char> text(std::size_t{size} + 1, '\0');
+    ::SendMessageA(dialog, message, size, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(std::strlen(text.data()));
+    return text;
+}
+
+}  // namespace
+
+CMultiFileDialog::CMultiFileDialog(BOOL bOpenFileDialog, const char* defaultExtension, const char* fileName,
+                                   DWORD flags, const char* filter, CWnd* parent)
+    : CFileDialog(bOpenFileDialog, defaultExtension, fileName, flags, filter, parent, 0)
+{
+}
+
+const CRuntimeClass* CMultiFileDialog::ThisClass()
+{
+    return RuntimeClassOf<CMultiFileDialog, CFileDialog>("CMultiFileDialog");
+}
+
+void CMultiFileDialog::DropCapture()
+{
+    m_overflowNames.reset();
+    m_strOverflowFolder.clear();
+}
+
+INT_PTR CMultiFileDialog::DoModal()
+{
+    DropCapture();
+    const INT_PTR result = CFileDialog::DoModal();
+    // The dialog refuses a selection larger than the result buffer; the captured names hold it.
+    if (result == IDCANCEL && ::CommDlgExtendedError() == FNERR_BUFFERTOOSMALL && m_overflowNames)
+        return IDOK;
+    return result;
+}
+
+void CMultiFileDialog::OnFileNameChange()
+{
+    const HWND dialog = GetFileDialogWindow();
+    const std::optional<std::uint32_t> namesSize = TextSize(dialog, CDM_GETSPEC);
+    const std::optional<std::uint32_t> folderSize = TextSize(dialog, CDM_GETFOLDERPATH);
+    if (namesSize && folderSize && SelectionOverflows(*namesSize, *folderSize, m_ofn.nMaxFile)) {
+        m_bNamesSplit = FALSE;
+        m_overflowNames = FetchText(dialog, CDM_GETSPEC, *namesSize);
+        const std::vector<char> folder = FetchText(dialog, CDM_GETFOLDERPATH, *folderSize);
+        m_strOverflowFolder.assign(folder.begin(), folder.end());
+    } else {
+        DropCapture();
+    }
+    CFileDialog::OnFileNameChange();
+}
+
+POSITION CMultiFileDialog::GetStartPosition()
+{
+    if (!m_overflowNames) {
+        if (m_ofn.lpstrFile == nullptr || !ReadResultBuffer(std::string_view(m_ofn.lpstrFile, m_ofn.nMaxFile)))
+            return nullptr;
+        return CFileDialog::GetStartPosition();
+    }
+    if (!m_bNamesSplit) {
+        std::vector<char> split;
+        for (const std::string& name : SplitQuotedNames(std::string(m_overflowNames->begin(), m_overflowNames->end()))) {
+            split.insert(split.end(), name.begin(), name.end());
+            split.push_back('\0');
+        }
+        split.push_back('\0');
+        m_overflowNames = std::move(split);
+        m_bNamesSplit = TRUE;
+    }
+    return m_overflowNames->front() != '\0' ? m_overflowNames->data() : nullptr;
+}
+
+CString CMultiFileDialog::GetNextPathName(POSITION& pos) const
+{
+    if (!m_overflowNames)
+        return CFileDialog::GetNextPathName(pos);
+    if (pos == nullptr)
+        return CString();
+    const std::string name(pos);
+    const char* const next = pos + name.size() + 1;
+    pos = *next != '\0' ? next : nullptr;
+    return CString(JoinOverflowPath(m_strOverflowFolder, name));
+}

@@ -1,0 +1,46 @@
+// CMultiFileDialog: the open dialog of the Add command, which keeps a multiple selection usable
+// when its names no longer fit into the result buffer, from copies taken while the user selects.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/file_dialog.h"
+
+class CMultiFileDialog : public CFileDialog {
+public:
+    // The base's arguments, passed on unchanged; the structure size is left to the framework.
+    explicit CMultiFileDialog(BOOL bOpenFileDialog, const char* defaultExtension = nullptr,
+                              const char* fileName = nullptr,
+                              DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                              const char* filter = nullptr, CWnd* parent = nullptr);
+
+    static const CRuntimeClass* ThisClass();
+    const CRuntimeClass* GetRuntimeClass() const override { return ThisClass(); }
+
+    // IDOK also when the dialog failed only because the selection outgrew the result buffer and
+    // the names were captured.
+    INT_PTR DoModal() override;
+
+    // These take the place of the base's: with captured names they walk those (split on the first
+    // call), else the result buffer, read only within nMaxFile. A result buffer that holds no final
+    // empty entry was cut off, and without captured names it yields nothing.
+    POSITION GetStartPosition();
+    CString GetNextPathName(POSITION& pos) const;
+
+protected:
+    // Captures the folder and the file-name text when together they need more than nMaxFile.
+    void OnFileNameChange() override;
+
+private:
+    void DropCapture();
+
+    BOOL m_bNamesSplit = FALSE;
+    std::string m_strOverflowFolder;
+    // The captured file-name text; after the split, the names each ended by a terminator and the
+    // list by an empty entry. Whether it exists decides whether the capture is used.
+    std::optional<std::vector<char>> m_overflowNames;
+};
