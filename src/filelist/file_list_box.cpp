@@ -10,6 +10,7 @@
 #include "filelist/dropped_files.h"
 #include "filelist/horizontal_extent.h"
 #include "filelist/list_box_adapter_win32.h"
+#include "filelist/redraw_pause_win32.h"
 #include "filelist/text_measurer_win32.h"
 #include "framework/handles.h"
 
@@ -59,7 +60,14 @@ const MessageMapBase* CFileListBox::GetMessageMap() const
 
 void CFileListBox::PreSubclassWindow()
 {
+    // Taken before the drag list subclasses the control too.
+    m_controlProcedure = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
     CDragListBox::PreSubclassWindow();
+}
+
+HFONT CFileListBox::ControlFont() const
+{
+    return reinterpret_cast<HFONT>(::CallWindowProcA(m_controlProcedure, m_hWnd, WM_GETFONT, 0, 0));
 }
 
 LRESULT CFileListBox::OnDropFiles(WPARAM wParam, LPARAM)
@@ -71,15 +79,18 @@ LRESULT CFileListBox::OnDropFiles(WPARAM wParam, LPARAM)
         names = ReadDroppedNames(drop.Get());
     }
     filelist::ListBoxAdapter list(*this);
-    filelist::AppendDroppedFiles(list, names, &FileAttributes);
+    {
+        const filelist::RedrawPause pause(m_hWnd);
+        filelist::AppendDroppedFiles(list, names, &FileAttributes);
+    }
     return Default();
 }
 
 LRESULT CFileListBox::OnAddString(WPARAM, LPARAM)
 {
     const LRESULT result = Default();
-    filelist::ListBoxAdapter list(*this);
-    filelist::ListBoxTextMeasurer measurer(*this);
+    filelist::ListBoxAdapter list(*this, m_controlProcedure);
+    filelist::ListBoxTextMeasurer measurer(m_hWnd, ControlFont());
     // The added text is read back from the new item rather than taken from lParam: a
     // subclassed control is handed its messages in wide form, whichever function sent them.
     const int index = static_cast<int>(result);
@@ -90,8 +101,8 @@ LRESULT CFileListBox::OnAddString(WPARAM, LPARAM)
 LRESULT CFileListBox::OnDeleteString(WPARAM, LPARAM)
 {
     const LRESULT result = Default();
-    filelist::ListBoxAdapter list(*this);
-    filelist::ListBoxTextMeasurer measurer(*this);
+    filelist::ListBoxAdapter list(*this, m_controlProcedure);
+    filelist::ListBoxTextMeasurer measurer(m_hWnd, ControlFont());
     filelist::RecalcHorizontalExtent(list, static_cast<int>(result), measurer);
     return result;
 }
@@ -99,7 +110,7 @@ LRESULT CFileListBox::OnDeleteString(WPARAM, LPARAM)
 LRESULT CFileListBox::OnResetContent(WPARAM, LPARAM)
 {
     const LRESULT result = Default();
-    filelist::ListBoxAdapter list(*this);
+    filelist::ListBoxAdapter list(*this, m_controlProcedure);
     filelist::ResetHorizontalExtent(list);
     return result;
 }

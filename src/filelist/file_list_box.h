@@ -20,4 +20,10 @@ protected:
     LRESULT OnAddString(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeleteString(WPARAM wParam, LPARAM lParam);
     LRESULT OnResetContent(WPARAM wParam, LPARAM lParam);
+
+private:
+    HFONT ControlFont() const;
+
+    // The list box's own procedure: the extent upkeep reads the items straight from it.
+    WNDPROC m_controlProcedure = nullptr;
 };

@@ -13,6 +13,12 @@ class ListBoxAdapter final : public ListBox {
 public:
     // The control object, not its handle: a drag list box builds its adapter before it is attached.
     explicit ListBoxAdapter(const CListBox& control) : m_control(control) {}
+    // Straight to the control's own procedure, past every subclass: for a subclassed control's
+    // handlers, whose reads would otherwise each go round the whole subclass chain again.
+    ListBoxAdapter(const CListBox& control, WNDPROC controlProcedure)
+        : m_control(control), m_controlProcedure(controlProcedure)
+    {
+    }
     ListBoxAdapter(const ListBoxAdapter&) = delete;
     ListBoxAdapter& operator=(const ListBoxAdapter&) = delete;
 
@@ -30,7 +36,14 @@ public:
     void SetHorizontalExtent(int extent) override;
 
 private:
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    int SendInt(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return static_cast<int>(Send(message, wParam, lParam));
+    }
+
     const CListBox& m_control;
+    WNDPROC m_controlProcedure = nullptr;
 };
 
 }  // namespace filelist

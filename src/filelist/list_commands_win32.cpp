@@ -3,6 +3,7 @@
 #include "filelist/code_page_win32.h"
 #include "filelist/list_box_adapter_win32.h"
 #include "filelist/list_commands.h"
+#include "filelist/redraw_pause_win32.h"
 #include "ui/main_dlg.h"
 
 void CMainDlg::OnRemove()
@@ -20,5 +21,6 @@ void CMainDlg::OnRemoveAll()
 void CMainDlg::OnSortList()
 {
     filelist::ListBoxAdapter list(m_lstFiles);
+    const filelist::RedrawPause pause(m_lstFiles.m_hWnd);
     filelist::SortList(list, filelist::PlatformCodePage());
 }

@@ -6,13 +6,13 @@ namespace filelist {
 
 WindowDC ListBoxTextMeasurer::ControlDC() const
 {
-    return WindowDC(m_control.m_hWnd, DcKind::Client, m_control.GetFont());
+    return WindowDC(m_control, DcKind::Client, m_font);
 }
 
 int ListBoxTextMeasurer::Measure(HDC dc, const std::string& text) const
 {
     const int length = static_cast<int>(text.size());
-    if ((m_control.GetStyle() & LBS_USETABSTOPS) != 0) {
+    if ((::GetWindowLongPtrA(m_control, GWL_STYLE) & LBS_USETABSTOPS) != 0) {
         const DWORD extent = ::GetTabbedTextExtentA(dc, text.c_str(), length, 0, nullptr);
         return TextWidthFromTabbedExtent(extent);
     }

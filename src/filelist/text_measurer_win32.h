@@ -10,13 +10,13 @@
 #include "filelist/horizontal_extent.h"
 #include "framework/dc.h"
 #include "framework/wait_cursor.h"
-#include "framework/wnd.h"
 
 namespace filelist {
 
 class ListBoxTextMeasurer final : public ExtentMeasurer {
 public:
-    explicit ListBoxTextMeasurer(const CWnd& control) : m_control(control) {}
+    // `font` is the control's current font (its WM_GETFONT answer).
+    ListBoxTextMeasurer(HWND control, HFONT font) : m_control(control), m_font(font) {}
     ListBoxTextMeasurer(const ListBoxTextMeasurer&) = delete;
     ListBoxTextMeasurer& operator=(const ListBoxTextMeasurer&) = delete;
 
@@ -29,7 +29,8 @@ private:
     WindowDC ControlDC() const;
     int Measure(HDC dc, const std::string& text) const;
 
-    const CWnd& m_control;
+    HWND m_control;
+    HFONT m_font;
     std::optional<CWaitCursor> m_waitCursor;
     std::optional<WindowDC> m_sessionDC;
 };
