@@ -1,0 +1,240 @@
+// How the main window's file list scales: 10,000 paths of 60-120 characters in the real list
+// box of the real main window, added as one drop and by LB_ADDSTRING, sorted, the widest
+// removed, cleared. Prints figures; run it under Wine:
+//   scripts/wine-run <build>/bench/bench_list_scale.exe [ITEMS [RUNS]]
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "res/resource.h"
+#include "ui/main_dlg.h"
+
+namespace {
+
+int kItems = 10000;  // the first argument changes it, for a quick look
+int kRuns = 3;  // the second argument changes it
+constexpr int kDropFiles = 100;  // real files behind the drop, each named kItems / kDropFiles times
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsOf(const char* what, const std::function<void()>& work)
+{
+    const Clock::time_point start = Clock::now();
+    work();
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    std::fprintf(stderr, "  %s: %.1f ms\n", what, ms);
+    return ms;
+}
+
+// A path of 60-120 characters under a few made-up folders.
+std::vector<std::string> MadeUpPaths(std::mt19937& random)
+{
+    static const char* const kFolders[] = {"C:\\Archive\\Split pieces\\", "C:\\Users\\someone\\Downloads\\",
+                                           "D:\\backup\\2024\\", "E:\\Video\\Recordings\\Holiday\\"};
+    std::uniform_int_distribution<int> folder(0, 3);
+    std::uniform_int_distribution<int> length(60, 120);
+    std::uniform_int_distribution<int> letter(0, 51);
+    std::vector<std::string> paths;
+    for (int i = 0; i < kItems; ++i) {
+        std::string path = kFolders[folder(random)];
+        const std::size_t target = static_cast<std::size_t>(length(random));
+        while (path.size() + 8 < target) {
+            const int l = letter(random);
+            path += static_cast<char>(l < 26 ? 'a' + l : 'A' + l - 26);
+        }
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".%03d", i % 1000);
+        path += "_";
+        path += suffix;
+        path.resize(std::max(path.size(), target), 'z');
+        paths.push_back(path);
+    }
+    return paths;
+}
+
+// Real files (the drop filter asks each name's attributes), in a folder of their own.
+class DropFiles {
+public:
+    explicit DropFiles(std::mt19937& random)
+    {
+        char base[MAX_PATH] = {};
+        ::GetTempPathA(MAX_PATH, base);
+        m_folder = std::string(base) + "cordwain-list-scale";
+        ::CreateDirectoryA(m_folder.c_str(), nullptr);
+        std::uniform_int_distribution<int> length(60, 120);
+        for (int i = 0; i < kDropFiles; ++i) {
+            std::string path = m_folder + "\\piece " + std::to_string(i) + " ";
+            path.resize(std::max<std::size_t>(path.size(), static_cast<std::size_t>(length(random)) - 4), 'p');
+            path += ".bin";
+            const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+            ::CloseHandle(file);
+            m_files.push_back(path);
+        }
+    }
+    DropFiles(const DropFiles&) = delete;
+    DropFiles& operator=(const DropFiles&) = delete;
+    ~DropFiles()
+    {
+        for (const std::string& path : m_files)
+            ::DeleteFileA(path.c_str());
+        ::RemoveDirectoryA(m_folder.c_str());
+    }
+
+    // A shell drop naming every file kItems / kDropFiles times, shuffled.
+    HGLOBAL MakeDrop(std::mt19937& random) const
+    {
+        std::vector<const std::string*> names;
+        for (int round = 0; round < kItems / kDropFiles; ++round)
+            for (const std::string& path : m_files)
+                names.push_back(&path);
+        std::shuffle(names.begin(), names.end(), random);
+        std::size_t size = sizeof(DROPFILES) + 1;
+        for (const std::string* name : names)
+            size += name->size() + 1;
+        const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+        auto* const header = static_cast<DROPFILES*>(::GlobalLock(memory));
+        header->pFiles = sizeof(DROPFILES);
+        char* next = reinterpret_cast<char*>(header) + sizeof(DROPFILES);
+        for (const std::string* name : names) {
+            std::memcpy(next, name->c_str(), name->size() + 1);
+            next += name->size() + 1;
+        }
+        ::GlobalUnlock(memory);
+        return memory;
+    }
+
+private:
+    std::string m_folder;
+    std::vector<std::string> m_files;
+};
+
+int WidestItem(const CListBox& list)
+{
+    // The widest text is the one the extent was taken from; find it by measuring once here.
+    const HDC dc = ::GetDC(list.m_hWnd);
+    const HGDIOBJ old = ::SelectObject(dc, list.GetFont());
+    int widest = -1;
+    LONG widestWidth = -1;
+    for (int i = 0; i < list.GetCount(); ++i) {
+        CString text;
+        list.GetText(i, text);
+        SIZE size{};
+        ::GetTextExtentPoint32A(dc, text.c_str(), text.GetLength(), &size);
+        if (size.cx > widestWidth) {
+            widestWidth = size.cx;
+            widest = i;
+        }
+    }
+    ::SelectObject(dc, old);
+    ::ReleaseDC(list.m_hWnd, dc);
+    return widest;
+}
+
+struct Figures {
+    std::vector<double> addString, drop, sort, removeWidest, removeFirst, removeAll;
+};
+
+void RunOnce(CMainDlg& dlg, const std::vector<std::string>& paths, const DropFiles& files, std::mt19937& random,
+             Figures& figures)
+{
+    CFileListBox& list = dlg.m_lstFiles;
+    const auto command = [&dlg](int id) { dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); };
+
+    const HGLOBAL drop = files.MakeDrop(random);
+    figures.drop.push_back(MillisecondsOf("drop", [&] { list.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(drop)); }));
+    if (list.GetCount() != kItems)
+        std::printf("warning: the drop added %d items\n", list.GetCount());
+    figures.removeAll.push_back(MillisecondsOf("remove all", [&] { command(IDC_REMOVE_ALL); }));
+
+    figures.addString.push_back(MillisecondsOf("add", [&] {
+        for (const std::string& path : paths)
+            list.AddString(path.c_str());
+    }));
+    figures.sort.push_back(MillisecondsOf("sort", [&] { command(IDC_SORT_LIST); }));
+
+    list.SetCurSel(WidestItem(list));
+    const int extentBefore = list.GetHorizontalExtent();
+    figures.removeWidest.push_back(MillisecondsOf("remove widest", [&] { command(IDC_REMOVE); }));
+    if (list.GetHorizontalExtent() >= extentBefore || list.GetCount() != kItems - 1)
+        std::printf("warning: removing the widest item did not shrink the extent\n");
+    list.SetCurSel(0);
+    figures.removeFirst.push_back(MillisecondsOf("remove first", [&] { command(IDC_REMOVE); }));
+    command(IDC_REMOVE_ALL);
+}
+
+void Print(const char* what, std::vector<double> runs, double targetMs = 0)
+{
+    std::sort(runs.begin(), runs.end());
+    std::printf("%-44s median %9.1f ms  (min %9.1f, max %9.1f)", what, runs[runs.size() / 2], runs.front(), runs.back());
+    if (targetMs > 0)
+        std::printf("  target < %.0f ms: %s", targetMs, runs[runs.size() / 2] < targetMs ? "met" : "MISSED");
+    std::printf("\n");
+}
+
+class CBenchDlg : public CMainDlg {
+public:
+    std::function<void(CMainDlg&)> m_body;
+
+    const MessageMapBase* GetMessageMap() const override
+    {
+        using E = MessageEntry<CBenchDlg>;
+        static const E entries[] = {E::Message(WM_APP + 7, &CBenchDlg::OnRun)};
+        static const MessageMap<CBenchDlg> map(CMainDlg::GetMessageMap(), entries);
+        return &map;
+    }
+    BOOL OnInitDialog() override
+    {
+        const BOOL result = CMainDlg::OnInitDialog();
+        PostMessage(WM_APP + 7);
+        return result;
+    }
+
+private:
+    LRESULT OnRun(WPARAM, LPARAM)
+    {
+        m_body(*this);
+        EndDialog(IDOK);
+        return 0;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc > 1)
+        kItems = std::max(kDropFiles, std::atoi(argv[1]) / kDropFiles * kDropFiles);
+    if (argc > 2)
+        kRuns = std::max(1, std::atoi(argv[2]));
+    std::mt19937 random(20240601);
+    const std::vector<std::string> paths = MadeUpPaths(random);
+    const DropFiles files(random);
+    Figures figures;
+    CBenchDlg dlg;
+    dlg.m_body = [&](CMainDlg& d) {
+        for (int run = 0; run < kRuns; ++run)
+            RunOnce(d, paths, files, random, figures);
+    };
+    if (dlg.DoModal() != IDOK) {
+        std::printf("the main window did not run\n");
+        return 1;
+    }
+    std::printf("File list of %d paths of 60-120 characters, %d runs, real main window\n", kItems, kRuns);
+    Print("add as one drop (WM_DROPFILES)", figures.drop);
+    Print("add by LB_ADDSTRING", figures.addString);
+    Print("Sort List", figures.sort, 2000);
+    Print("Remove of the widest item", figures.removeWidest, 100);
+    Print("Remove of the first item", figures.removeFirst, 100);
+    Print("Remove All", figures.removeAll);
+    return 0;
+}
