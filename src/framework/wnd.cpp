@@ -1,15 +1,12 @@
 // Binding C++ objects to windows and dispatching their messages through the tables.
 #include "framework/wnd.h"
 
-#include <commctrl.h>
-
 #include <vector>
 
 namespace {
 
 // Names the window property that points at the bound object; looked up only by FromHandle.
 constexpr const char* kBoundObjectProperty = "Cordwain.BoundObject";
-constexpr UINT_PTR kSubclassId = 0xC0D1;
 
 }  // namespace
 
@@ -54,11 +51,14 @@ bool CWnd::SubclassWindow(HWND hWnd)
         return false;
     m_hWnd = hWnd;
     PreSubclassWindow();
-    if (!::SetWindowSubclass(hWnd, &CWnd::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
-        m_hWnd = nullptr;
+    BindHandle(hWnd, Binding::Subclass);
+    // Installed with the A function so the handlers get the A forms of text messages.
+    m_originalProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+    if (m_originalProc == nullptr) {
+        UnbindHandle();
         return false;
     }
-    BindHandle(hWnd, Binding::Subclass);
     return true;
 }
 
@@ -67,23 +67,23 @@ HWND CWnd::UnsubclassWindow()
     const HWND hWnd = m_hWnd;
     if (m_binding != Binding::Subclass)
         return hWnd;
-    ::RemoveWindowSubclass(hWnd, &CWnd::SubclassProc, kSubclassId);
+    ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_originalProc));
+    m_originalProc = nullptr;
     UnbindHandle();
     return hWnd;
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                    DWORD_PTR refData)
+LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CWnd* const self = reinterpret_cast<CWnd*>(refData);
+    CWnd* const self = FromHandle(hWnd);
+    if (self == nullptr)
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
     const CurrentMessage saved = self->m_current;
     self->m_current = CurrentMessage{message, wParam, lParam, false};
     const LRESULT result = self->WindowProc(message, wParam, lParam);
     self->m_current = saved;
-    if (message == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(hWnd, &CWnd::SubclassProc, kSubclassId);
-        self->UnbindHandle();
-    }
+    if (message == WM_NCDESTROY)
+        self->UnsubclassWindow();
     return result;
 }
 
@@ -98,7 +98,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (m_binding == Binding::Subclass)
-        return ::DefSubclassProc(m_hWnd, message, wParam, lParam);
+        return ::CallWindowProcA(m_originalProc, m_hWnd, message, wParam, lParam);
     return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 

@@ -6,17 +6,18 @@
 
 #include "framework/cstring.h"
 #include "framework/message_map.h"
+#include "framework/runtime_class.h"
 
-class CWnd {
+class CWnd : public CObject {
 public:
     HWND m_hWnd = nullptr;
 
     CWnd() = default;
     explicit CWnd(HWND hWnd) : m_hWnd(hWnd) {}
     // A copy is a plain handle: it never carries the original's binding.
-    CWnd(const CWnd& other) : m_hWnd(other.m_hWnd) {}
+    CWnd(const CWnd& other) : CObject(), m_hWnd(other.m_hWnd) {}
     CWnd& operator=(const CWnd& other);
-    virtual ~CWnd();
+    ~CWnd() override;
 
     // The object bound to hWnd (a running dialog or a subclassed control), or nullptr for a
     // window no object is bound to. Unbound windows are wrapped with CWnd(hWnd) when needed.
@@ -24,8 +25,8 @@ public:
 
     HWND GetSafeHwnd() const { return m_hWnd; }
 
-    // Binds this object to an existing window (a dialog's control) so its table sees the messages;
-    // unhandled messages go on to the window's own procedure. Answers false if hWnd is not a window
+    // Binds this object to an existing window (a dialog's control) by replacing its window procedure,
+    // so its table sees the messages (in their A forms); unhandled messages go on to the original. Answers false if hWnd is not a window
     // or this object is already bound.
     bool SubclassWindow(HWND hWnd);
     // Undoes SubclassWindow and answers the handle; the window keeps running on its own.
@@ -106,8 +107,8 @@ protected:
     CurrentMessage m_current;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR idSubclass, DWORD_PTR refData);
+    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     Binding m_binding = Binding::None;
+    WNDPROC m_originalProc = nullptr;  // the subclassed control's own procedure
 };

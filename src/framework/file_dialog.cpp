@@ -1,0 +1,112 @@
+// The common file dialogs: setup, the selection-change hook, and the walk over the result buffer.
+#include "framework/file_dialog.h"
+
+#include <cstring>
+
+#include "framework/win_app.h"
+
+std::vector<char> MakeFileDialogFilter(const char* filter, UINT codePage)
+{
+    std::vector<char> result;
+    if (filter == nullptr)
+        return result;
+    for (const char* p = filter; *p != '\0'; ++p) {
+        if (::IsDBCSLeadByteEx(codePage, static_cast<BYTE>(*p)) && p[1] != '\0') {
+            result.push_back(*p++);
+            result.push_back(*p);
+        } else {
+            result.push_back(*p == '|' ? '\0' : *p);
+        }
+    }
+    result.push_back('\0');
+    result.push_back('\0');
+    return result;
+}
+
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* defaultExtension, const char* fileName, DWORD flags,
+                         const char* filter, CWnd* parent, DWORD structSize)
+    : CDialog(0U, parent),
+      m_bOpenFileDialog(bOpenFileDialog),
+      m_defaultExtension(defaultExtension != nullptr ? defaultExtension : ""),
+      m_filter(MakeFileDialogFilter(filter)),
+      m_fileName(MAX_PATH, '\0')
+{
+    if (fileName != nullptr)
+        std::strncpy(m_fileName.data(), fileName, m_fileName.size() - 1);
+    m_ofn.lStructSize = structSize != 0 ? structSize : sizeof(OPENFILENAMEA);
+    m_ofn.lpstrFile = m_fileName.data();
+    m_ofn.nMaxFile = static_cast<DWORD>(m_fileName.size());
+    m_ofn.lpstrDefExt = defaultExtension != nullptr ? m_defaultExtension.c_str() : nullptr;
+    m_ofn.lpstrFilter = m_filter.empty() ? nullptr : m_filter.data();
+    m_ofn.Flags = flags | OFN_ENABLEHOOK | OFN_EXPLORER;
+    m_ofn.lpfnHook = &CFileDialog::HookProc;
+    m_ofn.lCustData = reinterpret_cast<LPARAM>(this);
+}
+
+INT_PTR CFileDialog::DoModal()
+{
+    m_ofn.hwndOwner = OwnerForModal();
+    m_ofn.hInstance = ::GetModuleHandleA(nullptr);
+    const BOOL chosen = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
+    return chosen ? IDOK : IDCANCEL;
+}
+
+UINT_PTR CALLBACK CFileDialog::HookProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        auto* const self = reinterpret_cast<CFileDialog*>(reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData);
+        ::SetWindowLongPtrA(hWnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+        self->BindDialog(hWnd);
+        return 0;
+    }
+    auto* const self = reinterpret_cast<CFileDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
+    if (self == nullptr)
+        return 0;
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_SELCHANGE)
+        self->OnFileNameChange();
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(hWnd, DWLP_USER, 0);
+        self->UnbindHandle();
+    }
+    // 0: the system dialog procedure goes on with its own processing.
+    return 0;
+}
+
+void CFileDialog::OnFileNameChange() {}
+
+CString CFileDialog::GetPathName() const
+{
+    return CString(m_ofn.lpstrFile);
+}
+
+POSITION CFileDialog::GetStartPosition() const
+{
+    return m_ofn.lpstrFile != nullptr && m_ofn.lpstrFile[0] != '\0' ? m_ofn.lpstrFile : nullptr;
+}
+
+CString CFileDialog::GetNextPathName(POSITION& pos) const
+{
+    if (pos == nullptr)
+        return CString();
+    const char* const buffer = m_ofn.lpstrFile;
+    const std::size_t firstLength = std::strlen(buffer);
+    // A multiple selection puts the name offset past the folder's terminator; a single one inside the path.
+    const bool multiple = (m_ofn.Flags & OFN_ALLOWMULTISELECT) != 0 && m_ofn.nFileOffset > firstLength;
+    if (!multiple) {
+        pos = nullptr;
+        return CString(buffer);
+    }
+    if (pos == buffer)
+        pos = buffer + firstLength + 1;
+    const CString folder(buffer);
+    const CString name(pos);
+    const char* const next = pos + name.GetLength() + 1;
+    pos = *next != '\0' ? next : nullptr;
+
+    const int lastBackslash = folder.ReverseFind('\\');
+    if (lastBackslash < 0)
+        return folder + "/" + name;
+    if (lastBackslash == folder.GetLength() - 1)
+        return folder + name;
+    return folder + "\\" + name;
+}
