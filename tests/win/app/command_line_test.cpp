@@ -28,36 +28,17 @@ std::string ProgramPath()
     return path;
 }
 
-struct SearchByProcess {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK MatchProcessWindow(HWND hWnd, LPARAM param)
-{
-    auto* const search = reinterpret_cast<SearchByProcess*>(param);
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(hWnd, &processId);
-    if (processId == search->processId && ::IsWindowVisible(hWnd) && wintest::WindowClassName(hWnd) == "#32770" &&
-        wintest::ReadWindowText(hWnd) == L"Cordwain") {
-        search->found = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 HWND WaitForMainWindow(DWORD processId, HANDLE process)
 {
-    const ULONGLONG deadline = ::GetTickCount64() + kStartTimeoutMs;
-    while (::GetTickCount64() < deadline) {
-        SearchByProcess search{processId, nullptr};
-        ::EnumWindows(&MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr)
-            return search.found;
-        if (::WaitForSingleObject(process, 20) == WAIT_OBJECT_0)
-            return nullptr;  // ended without showing its window
-    }
-    return nullptr;
+    HWND found = nullptr;
+    wintest::WaitUntil(
+        [&] {
+            found = wintest::FindTopLevelWindow("Cordwain", "#32770", processId);
+            // A program that ended without showing its window is not waited for.
+            return found != nullptr || ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+        },
+        kStartTimeoutMs);
+    return found;
 }
 
 // Starts the program with exactly this text after its quoted path, reads the list its window

@@ -16,8 +16,8 @@
 #include "res/resource.h"
 #include "support/modal_watcher.h"
 #include "support/window_input.h"
-#include "temp_folder.h"
-#include "ui/main_dlg_harness.h"
+#include "support/temp_folder.h"
+#include "support/main_dlg_harness.h"
 
 namespace {
 
@@ -104,7 +104,7 @@ protected:
 
     static void SetUpTestSuite()
     {
-        s_many = std::make_unique<TempFolder>();
+        s_many = std::make_unique<wintest::TempFolder>();
         for (int i = 0; i < kManyFiles; ++i) {
             char name[64] = {};
             std::snprintf(name, sizeof name, "part-%03d-abcdefghijklmnopqrstuvwxyz01234.txt", i);
@@ -113,14 +113,14 @@ protected:
     }
     static void TearDownTestSuite() { s_many.reset(); }
 
-    static std::unique_ptr<TempFolder> s_many;
+    static std::unique_ptr<wintest::TempFolder> s_many;
 };
 
-std::unique_ptr<TempFolder> AddCommand::s_many;
+std::unique_ptr<wintest::TempFolder> AddCommand::s_many;
 
 TEST_F(AddCommand, TypedPathIsAppendedAfterTheItemsAndTheSelectionStays)
 {
-    TempFolder folder;
+    wintest::TempFolder folder;
     const std::string file = folder.MakeFile("typed.bin");
     const Strings before{"C:\\first.txt", "C:\\second.txt"};
     CMainDlgUnderTest dlg;
@@ -140,7 +140,7 @@ TEST_F(AddCommand, TypedPathIsAppendedAfterTheItemsAndTheSelectionStays)
 
 TEST_F(AddCommand, SelectedFilesComeInTheDialogsOrderAndADuplicateIsAddedAgain)
 {
-    TempFolder folder;
+    wintest::TempFolder folder;
     // Made out of name order, so the order of the answer is the dialog's, not the disk's.
     const std::string duplicate = folder.MakeFile("b-second.txt");
     folder.MakeFile("c-third.dat");

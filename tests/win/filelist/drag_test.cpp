@@ -1,5 +1,6 @@
-// Reordering the file list by dragging: the drag list's registered notification sent to the
-// dialog with a real point over a real item, handed to the list's drag rules.
+// Reordering the file list by dragging: the drag list's registered notification sent to the main
+// window with a real point over a real item, handed to the list's drag rules; and the insertion
+// mark as drawn on screen.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,12 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "list_host_dlg.h"
 #include "res/resource.h"
+#include "support/main_dlg_harness.h"
 
 namespace {
 
 using Texts = std::vector<std::string>;
+
+const std::string kWidest = "E, the widest item of this list by far";
 
 POINT ScreenPointOfItem(const CListBox& list, int index)
 {
@@ -32,9 +35,9 @@ POINT FarOutsideTheList(const CListBox& list)
     return POINT{rect.right + 300, rect.bottom + 300};
 }
 
-LRESULT Notify(const CListHostDlg& dlg, UINT code, POINT pt)
+LRESULT Notify(const CMainDlgUnderTest& dlg, UINT code, POINT pt)
 {
-    DRAGLISTINFO info{code, dlg.m_list.m_hWnd, pt};
+    DRAGLISTINFO info{code, dlg.m_lstFiles.m_hWnd, pt};
     return dlg.SendMessage(::RegisterWindowMessageA(DRAGLISTMSGSTRING), IDC_FILE_LIST, reinterpret_cast<LPARAM>(&info));
 }
 
@@ -56,25 +59,26 @@ template <class PointOf>
 DragOutcome Drag(int source, PointOf pointOf)
 {
     DragOutcome outcome;
-    const INT_PTR ended = RunWithFileList([&](CListHostDlg& d) {
-        const Texts names{"A", "B", "C", "D", "E, the widest item of this list by far"};
+    const bool ended = RunMainDlg([&](CMainDlgUnderTest& d) {
+        CFileListBox& list = d.m_lstFiles;
+        const Texts names{"A", "B", "C", "D", kWidest};
         for (std::size_t i = 0; i < names.size(); ++i)
-            d.m_list.SetItemData(d.m_list.AddString(names[i].c_str()), 10 + i);
-        d.m_list.SetCurSel(source);
-        const POINT end = pointOf(d.m_list);
-        outcome.beginAnswer = Notify(d, DL_BEGINDRAG, ScreenPointOfItem(d.m_list, source));
+            list.SetItemData(list.AddString(names[i].c_str()), 10 + i);
+        list.SetCurSel(source);
+        const POINT end = pointOf(list);
+        outcome.beginAnswer = Notify(d, DL_BEGINDRAG, ScreenPointOfItem(list, source));
         outcome.draggingAnswer = Notify(d, DL_DRAGGING, end);
-        outcome.markWhileDragging = d.m_list.GetInsertMarkIndex();
+        outcome.markWhileDragging = list.GetInsertMarkIndex();
         Notify(d, DL_DROPPED, end);
-        outcome.texts = ListTexts(d.m_list);
-        outcome.selection = d.m_list.GetCurSel();
-        outcome.markAfter = d.m_list.GetInsertMarkIndex();
+        outcome.texts = ListTexts(list);
+        outcome.selection = list.GetCurSel();
+        outcome.markAfter = list.GetInsertMarkIndex();
         if (outcome.selection >= 0)
-            outcome.movedData = d.m_list.GetItemData(outcome.selection);
-        outcome.extent = d.m_list.GetHorizontalExtent();
-        outcome.widest = MeasuredWidth(d.m_list, names.back());
+            outcome.movedData = list.GetItemData(outcome.selection);
+        outcome.extent = list.GetHorizontalExtent();
+        outcome.widest = MeasuredWidth(list, kWidest);
     });
-    EXPECT_EQ(IDOK, ended);
+    EXPECT_TRUE(ended);
     return outcome;
 }
 
@@ -83,43 +87,26 @@ auto OntoItem(int target)
     return [target](const CListBox& list) { return ScreenPointOfItem(list, target); };
 }
 
-const std::string kE = "E, the widest item of this list by far";
-
 TEST(FileListDrag, ItemLandsJustBeforeTheItemDroppedOnAndIsSelected)
 {
     const DragOutcome down = Drag(0, OntoItem(3));
     EXPECT_EQ(TRUE, down.beginAnswer);
     EXPECT_EQ(DL_MOVECURSOR, down.draggingAnswer);
     EXPECT_EQ(3, down.markWhileDragging);
-    EXPECT_EQ((Texts{"B", "C", "A", "D", kE}), down.texts);
+    EXPECT_EQ((Texts{"B", "C", "A", "D", kWidest}), down.texts);
     EXPECT_EQ(2, down.selection);
     EXPECT_EQ(10u, down.movedData);
     EXPECT_EQ(-1, down.markAfter);
-
-    const DragOutcome up = Drag(3, OntoItem(0));
-    EXPECT_EQ((Texts{"D", "A", "B", "C", kE}), up.texts);
-    EXPECT_EQ(0, up.selection);
-    EXPECT_EQ(13u, up.movedData);
 }
 
-TEST(FileListDrag, MovingTheWidestItemKeepsTheExtent)
+// The move goes through the list box's own delete and insert, so the extent upkeep sees both.
+TEST(FileListDrag, MovingTheWidestItemUpKeepsTheExtent)
 {
     const DragOutcome moved = Drag(4, OntoItem(1));
-    EXPECT_EQ((Texts{"A", kE, "B", "C", "D"}), moved.texts);
+    EXPECT_EQ((Texts{"A", kWidest, "B", "C", "D"}), moved.texts);
     EXPECT_EQ(1, moved.selection);
     EXPECT_EQ(14u, moved.movedData);
     EXPECT_EQ(moved.widest, moved.extent);
-}
-
-TEST(FileListDrag, DropsThatKeepTheOrderChangeNothing)
-{
-    for (const int target : {1, 2}) {  // onto itself, onto the item right after it
-        const DragOutcome same = Drag(1, OntoItem(target));
-        EXPECT_EQ((Texts{"A", "B", "C", "D", kE}), same.texts) << "onto " << target;
-        EXPECT_EQ(1, same.selection) << "onto " << target;
-        EXPECT_EQ(11u, same.movedData) << "onto " << target;
-        EXPECT_EQ(-1, same.markAfter) << "onto " << target;
-    }
 }
 
 TEST(FileListDrag, DropOverNoItemChangesNothing)
@@ -127,8 +114,51 @@ TEST(FileListDrag, DropOverNoItemChangesNothing)
     const DragOutcome outside = Drag(2, FarOutsideTheList);
     EXPECT_EQ(DL_STOPCURSOR, outside.draggingAnswer);
     EXPECT_EQ(-1, outside.markWhileDragging);
-    EXPECT_EQ((Texts{"A", "B", "C", "D", kE}), outside.texts);
+    EXPECT_EQ((Texts{"A", "B", "C", "D", kWidest}), outside.texts);
     EXPECT_EQ(2, outside.selection);
+}
+
+TEST(FileListDrag, InsertionMarkIsAFourPixelBandThatErasesItself)
+{
+    int changedInBand = 0;
+    int changedOutside = 0;
+    int leftOver = 0;
+    int markAtStart = 99;
+    const bool ended = RunMainDlg([&](CMainDlgUnderTest& d) {
+        CFileListBox& list = d.m_lstFiles;
+        markAtStart = list.GetInsertMarkIndex();
+        AddTexts(list, {"first", "second", "third"});
+        ::UpdateWindow(list.m_hWnd);
+        RECT item{};
+        list.GetItemRect(1, &item);
+        const HDC dc = ::GetDC(list.m_hWnd);
+        auto snapshot = [&] {
+            std::vector<COLORREF> pixels;
+            for (int y = item.top - 4; y < item.top + 4; ++y)
+                for (int x = item.left; x < item.left + 16; ++x)
+                    pixels.push_back(::GetPixel(dc, x, y));
+            return pixels;
+        };
+        const std::vector<COLORREF> before = snapshot();
+        list.DrawInsert(1);
+        const std::vector<COLORREF> marked = snapshot();
+        list.DrawInsert(-1);
+        const std::vector<COLORREF> erased = snapshot();
+        ::ReleaseDC(list.m_hWnd, dc);
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            const int row = static_cast<int>(i / 16) - 4;  // relative to the item's top
+            const bool inBand = row >= -2 && row < 2;
+            if (before[i] != marked[i])
+                ++(inBand ? changedInBand : changedOutside);
+            if (before[i] != erased[i])
+                ++leftOver;
+        }
+    });
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(-1, markAtStart);
+    EXPECT_GE(changedInBand, 16);  // a checkered brush inverts every other pixel of 4 rows of 16
+    EXPECT_EQ(0, changedOutside);
+    EXPECT_EQ(0, leftOver);
 }
 
 }  // namespace

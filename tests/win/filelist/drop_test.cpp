@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "list_host_dlg.h"
+#include "support/main_dlg_harness.h"
 #include "res/resource.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -51,25 +51,25 @@ struct DropOutcome {
 DropOutcome DropOnList(const Texts& existing, const Texts& dropped)
 {
     DropOutcome outcome;
-    const INT_PTR ended = RunWithFileList([&](CListHostDlg& d) {
-        AddTexts(d.m_list, existing);
+    const bool ended = RunMainDlg([&](CMainDlgUnderTest& d) {
+        AddTexts(d.m_lstFiles, existing);
         const HGLOBAL drop = MakeDrop(dropped);
-        outcome.answer = d.m_list.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(drop));
+        outcome.answer = d.m_lstFiles.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(drop));
         outcome.released = ::GlobalSize(drop) == 0;
-        outcome.texts = ListTexts(d.m_list);
-        outcome.extent = d.m_list.GetHorizontalExtent();
+        outcome.texts = ListTexts(d.m_lstFiles);
+        outcome.extent = d.m_lstFiles.GetHorizontalExtent();
         outcome.expectedExtent = 0;
         for (const std::string& text : outcome.texts)
-            outcome.expectedExtent = std::max(outcome.expectedExtent, MeasuredWidth(d.m_list, text));
-        outcome.selection = d.m_list.GetCurSel();
+            outcome.expectedExtent = std::max(outcome.expectedExtent, MeasuredWidth(d.m_lstFiles, text));
+        outcome.selection = d.m_lstFiles.GetCurSel();
     });
-    EXPECT_EQ(IDOK, ended);
+    EXPECT_TRUE(ended);
     return outcome;
 }
 
 TEST(FileListDrop, AppendsOnlyPlainFilesInTheDropsOrder)
 {
-    TempFolder folder;
+    wintest::TempFolder folder;
     const std::string second = folder.MakeFile("second piece with a longer name.bin");
     const std::string first = folder.MakeFile("first.bin");
     const std::string subfolder = folder.MakeFolder("a folder");
@@ -86,7 +86,7 @@ TEST(FileListDrop, AppendsOnlyPlainFilesInTheDropsOrder)
 
 TEST(FileListDrop, NothingButFoldersAddsNothingAndStillReleases)
 {
-    TempFolder folder;
+    wintest::TempFolder folder;
     const DropOutcome outcome = DropOnList({}, {folder.MakeFolder("one"), folder.Path()});
     EXPECT_TRUE(outcome.texts.empty());
     EXPECT_TRUE(outcome.released);
@@ -97,7 +97,7 @@ TEST(FileListDrop, NothingButFoldersAddsNothingAndStillReleases)
 // here, whose name is exactly the first 259 characters of the long one.
 TEST(FileListDrop, LongNameIsReadWholeNeverCut)
 {
-    TempFolder folder;
+    wintest::TempFolder folder;
     const std::string deep = "a folder deep enough that the name below passes the old limit";
     folder.MakeFolder(deep);
     const std::string longName = deep + "\\" + std::string(200, 'n') + ".txt";
@@ -127,21 +127,21 @@ TEST(FileListDrop, OnlyTheListAcceptsDrops)
     bool dialogAccepts = true;
     std::vector<int> otherAcceptingControls;
     Texts afterDropOnDialog;
-    const INT_PTR ended = RunWithFileList([&](CListHostDlg& d) {
-        listAccepts = (::GetWindowLongA(d.m_list.m_hWnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
+    const bool ended = RunMainDlg([&](CMainDlgUnderTest& d) {
+        listAccepts = (::GetWindowLongA(d.m_lstFiles.m_hWnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
         dialogAccepts = (::GetWindowLongA(d.m_hWnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
         for (HWND child = ::GetWindow(d.m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-            if (child != d.m_list.m_hWnd && (::GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0)
+            if (child != d.m_lstFiles.m_hWnd && (::GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0)
                 otherAcceptingControls.push_back(::GetDlgCtrlID(child));
         }
         char self[MAX_PATH] = {};
         ::GetModuleFileNameA(nullptr, self, MAX_PATH);
         const HGLOBAL drop = MakeDrop({self});
         d.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(drop));
-        afterDropOnDialog = ListTexts(d.m_list);
+        afterDropOnDialog = ListTexts(d.m_lstFiles);
         ::GlobalFree(drop);
     });
-    ASSERT_EQ(IDOK, ended);
+    ASSERT_TRUE(ended);
     EXPECT_TRUE(listAccepts);
     EXPECT_FALSE(dialogAccepts);
     EXPECT_TRUE(otherAcceptingControls.empty());

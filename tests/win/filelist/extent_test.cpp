@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "list_host_dlg.h"
-#include "temp_folder.h"
+#include "support/main_dlg_harness.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -23,8 +23,8 @@ TEST(FileListExtent, FollowsAddsAndDeletesWithTheListFont)
         int addAnswer = -9, deleteAnswer = -9;
     } seen;
     int widestWidth = 0, middleWidth = 0, shortWidth = 0;
-    const INT_PTR ended = RunWithFileList([&](CListHostDlg& d) {
-        const CFileListBox& list = d.m_list;
+    const bool ended = RunMainDlg([&](CMainDlgUnderTest& d) {
+        const CFileListBox& list = d.m_lstFiles;
         widestWidth = MeasuredWidth(list, kWidest);
         middleWidth = MeasuredWidth(list, kMiddle);
         shortWidth = MeasuredWidth(list, kShort);
@@ -41,7 +41,7 @@ TEST(FileListExtent, FollowsAddsAndDeletesWithTheListFont)
         list.DeleteString(0);
         seen.afterDeleteLast = list.GetHorizontalExtent();
     });
-    ASSERT_EQ(IDOK, ended);
+    ASSERT_TRUE(ended);
     // The three texts measure differently, so the checks below tell them apart.
     ASSERT_GT(widestWidth, middleWidth);
     ASSERT_GT(middleWidth, shortWidth);
@@ -60,8 +60,8 @@ TEST(FileListExtent, RefusedChangesLeaveItAndClearResetsIt)
     int afterRefusedInsert = -1, refusedAnswer = 0, afterBadDelete = -1, badDeleteAnswer = 0;
     int beforeClear = -1, afterClear = -1, countAfterClear = -1;
     int shortWidth = 0;
-    const INT_PTR ended = RunWithFileList([&](CListHostDlg& d) {
-        const CFileListBox& list = d.m_list;
+    const bool ended = RunMainDlg([&](CMainDlgUnderTest& d) {
+        const CFileListBox& list = d.m_lstFiles;
         shortWidth = MeasuredWidth(list, kShort);
         list.AddString(kShort.c_str());
         refusedAnswer = list.InsertString(5, kWidest.c_str());  // past the end: refused
@@ -74,7 +74,7 @@ TEST(FileListExtent, RefusedChangesLeaveItAndClearResetsIt)
         afterClear = list.GetHorizontalExtent();
         countAfterClear = list.GetCount();
     });
-    ASSERT_EQ(IDOK, ended);
+    ASSERT_TRUE(ended);
     EXPECT_EQ(LB_ERR, refusedAnswer);
     EXPECT_EQ(shortWidth, afterRefusedInsert);
     EXPECT_EQ(LB_ERR, badDeleteAnswer);
@@ -86,21 +86,21 @@ TEST(FileListExtent, RefusedChangesLeaveItAndClearResetsIt)
 
 TEST(FileListExtent, DirectoryListingRecomputesOverEveryItem)
 {
-    TempFolder folder;
+    wintest::TempFolder folder;
     const std::string longName = "a listed file with a rather long name, longer than the rest.txt";
     folder.MakeFile("b.txt");
     folder.MakeFile(longName);
     const std::string pattern = folder.Path() + "\\*.txt";
     int extent = -1, expected = 0, count = 0;
-    const INT_PTR ended = RunWithFileList([&](CListHostDlg& d) {
-        const CFileListBox& list = d.m_list;
+    const bool ended = RunMainDlg([&](CMainDlgUnderTest& d) {
+        const CFileListBox& list = d.m_lstFiles;
         list.AddString(kShort.c_str());
         list.SendMessage(LB_DIR, DDL_READWRITE, reinterpret_cast<LPARAM>(pattern.c_str()));
         count = list.GetCount();
         extent = list.GetHorizontalExtent();
         expected = MeasuredWidth(list, longName);
     });
-    ASSERT_EQ(IDOK, ended);
+    ASSERT_TRUE(ended);
     EXPECT_EQ(3, count);
     EXPECT_EQ(expected, extent);
 }

@@ -11,7 +11,7 @@
 #include "filelist/code_page_win32.h"
 #include "filelist/list_box_adapter_win32.h"
 #include "filelist/list_commands.h"
-#include "list_host_dlg.h"
+#include "support/main_dlg_harness.h"
 
 namespace {
 
@@ -41,14 +41,14 @@ template <class Command>
 ListState RunCommand(const Texts& texts, int selection, Command command)
 {
     ListState state;
-    const INT_PTR ended = RunWithFileList([&](CListHostDlg& d) {
-        AddTexts(d.m_list, texts);
-        d.m_list.SetCurSel(selection);
-        filelist::ListBoxAdapter list(d.m_list);
+    const bool ended = RunMainDlg([&](CMainDlgUnderTest& d) {
+        AddTexts(d.m_lstFiles, texts);
+        d.m_lstFiles.SetCurSel(selection);
+        filelist::ListBoxAdapter list(d.m_lstFiles);
         command(list);
-        state = StateOf(d.m_list);
+        state = StateOf(d.m_lstFiles);
     });
-    EXPECT_EQ(IDOK, ended);
+    EXPECT_TRUE(ended);
     return state;
 }
 

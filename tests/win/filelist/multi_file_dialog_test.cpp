@@ -17,7 +17,7 @@
 #include "open_dialog_driver.h"
 #include "support/modal_watcher.h"
 #include "support/window_input.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -237,7 +237,7 @@ TEST(MultiFileDialogResultBuffer, AnAnswerWithoutItsEndGivesTheCapturedNamesOrNo
 // for the buffer makes the dialog fail with FNERR_BUFFERTOOSMALL.
 TEST(MultiFileDialogRun, BufferTooSmallCountsAsOkOnlyWithCapturedNames)
 {
-    TempFolder folder;
+    wintest::TempFolder folder;
     const std::string first = folder.MakeFile("first-name-longer-than-the-buffer.txt");
     const std::string second = folder.MakeFile("second-name-longer-than-the-buffer.txt");
     std::vector<char> buffer(40, '\0');

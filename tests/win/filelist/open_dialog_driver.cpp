@@ -11,9 +11,6 @@ namespace opendlg {
 
 namespace {
 
-constexpr int kFileNameCombo = 0x47C;
-constexpr int kFileNameEdit = 0x480;
-
 struct ClassSearch {
     const char* className;
     HWND found;
@@ -54,13 +51,6 @@ std::string DialogText(HWND dialog, UINT message)
 }
 
 }  // namespace
-
-HWND FileNameBox(HWND dialog)
-{
-    if (const HWND combo = wintest::FindControl(dialog, kFileNameCombo))
-        return combo;
-    return wintest::FindControl(dialog, kFileNameEdit);
-}
 
 HWND GoToFolder(HWND dialog, const std::string& folder, int itemCount, DWORD timeoutMs)
 {

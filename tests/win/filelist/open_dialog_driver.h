@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "support/window_finder.h"
+
 namespace opendlg {
 
-// The file-name box: a combo box on newer dialogs, an edit on older ones.
-HWND FileNameBox(HWND dialog);
+using wintest::FileNameBox;
 // Types folder into the file-name box and presses OK, then waits until the dialog shows that
 // folder with itemCount items in its list view; answers the list view, or nullptr on timeout.
 HWND GoToFolder(HWND dialog, const std::string& folder, int itemCount, DWORD timeoutMs = 10000);

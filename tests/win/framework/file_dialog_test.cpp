@@ -7,6 +7,7 @@
 
 #include "framework/file_dialog.h"
 #include "support/modal_watcher.h"
+#include "support/temp_folder.h"
 #include "support/window_finder.h"
 #include "support/window_input.h"
 
@@ -50,27 +51,10 @@ TEST(FileDialogNames, SingleSelectionIsOneFullPathWhateverFollowsIt)
     EXPECT_TRUE(WalkNames(empty, sizeof empty, 0).empty());
 }
 
-std::string TempFolder()
-{
-    char path[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, path);
-    std::string folder(path);
-    if (!folder.empty() && folder.back() == '\\')
-        folder.pop_back();
-    return folder;
-}
-
-// The explorer dialog's file-name box: a combo box (0x47C) on newer systems, an edit (0x480) on older.
-HWND FileNameBox(HWND dialog)
-{
-    if (const HWND combo = wintest::FindControl(dialog, 0x47C))
-        return combo;
-    return wintest::FindControl(dialog, 0x480);
-}
-
 TEST(FileDialog, SaveAsAnswersTheTypedNameInTheInitialFolder)
 {
-    const std::string folder = TempFolder();
+    const wintest::TempFolder temp;
+    const std::string& folder = temp.Path();
     CFileDialog saveAs(FALSE, nullptr, "proposed.txt", OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_EXPLORER,
                        "All Files (*.*)|*.*|");
     saveAs.m_ofn.lpstrInitialDir = folder.c_str();
@@ -78,7 +62,7 @@ TEST(FileDialog, SaveAsAnswersTheTypedNameInTheInitialFolder)
     std::wstring proposedShown;
     std::string folderShown;
     wintest::ModalWatcher watcher("Framework Save Test", [&](HWND dlg) {
-        const HWND box = FileNameBox(dlg);
+        const HWND box = wintest::FileNameBox(dlg);
         proposedShown = wintest::ReadWindowText(box);
         char current[MAX_PATH] = {};
         ::SendMessageA(dlg, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(current));

@@ -61,7 +61,7 @@ std::int64_t SizeOnDisk(const std::string& path)
 
 TEST(JoinCancel, WorkerStillReadingIsWaitedForAndItsChunkAfterCancelIsNotWritten)
 {
-    const TempDir dir;
+    const TempFolder dir;
     FeedPipe pipe;
     ASSERT_TRUE(pipe.IsOpen());
     const std::string output = dir.PathOf("partial.out");
@@ -104,7 +104,7 @@ TEST(JoinCancel, WorkerStillReadingIsWaitedForAndItsChunkAfterCancelIsNotWritten
 
 TEST(JoinCancel, ReportShownAfterTheProgressDialogHasGoneIsStillAnswered)
 {
-    const TempDir dir;
+    const TempFolder dir;
     FeedPipe pipe;
     ASSERT_TRUE(pipe.IsOpen());
     const std::string missing = dir.PathOf("missing.txt");
@@ -137,7 +137,7 @@ TEST(JoinCancel, ReportShownAfterTheProgressDialogHasGoneIsStillAnswered)
 
 TEST(JoinCancel, CancelInTheMiddleOfALargeFileLeavesAPartialOutput)
 {
-    const TempDir dir;
+    const TempFolder dir;
     constexpr std::int64_t kLarge = 200LL * 1024 * 1024;
     const std::string large = dir.PathOf("large.bin");
     {

@@ -4,8 +4,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -16,13 +15,6 @@
 namespace jointest {
 
 namespace {
-
-std::string Caption(HWND hWnd)
-{
-    char text[512] = {};
-    ::GetWindowTextA(hWnd, text, sizeof text);
-    return text;
-}
 
 BOOL CALLBACK CollectStaticText(HWND hWnd, LPARAM lParam)
 {
@@ -37,14 +29,6 @@ BOOL CALLBACK CollectStaticText(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
-// The explorer dialog's file-name box: a combo box (0x47C) on newer systems, an edit (0x480) on older.
-HWND FileNameBox(HWND dialog)
-{
-    if (const HWND combo = wintest::FindControl(dialog, 0x47C))
-        return combo;
-    return wintest::FindControl(dialog, 0x480);
-}
-
 // Presses the way out of whatever the script left open: Cancel where there is one, else OK.
 void CancelOpenDialogs(HWND mainWindow)
 {
@@ -56,86 +40,6 @@ void CancelOpenDialogs(HWND mainWindow)
 }
 
 }  // namespace
-
-TempDir::TempDir()
-{
-    char temp[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, temp);
-    char unique[MAX_PATH] = {};
-    ::GetTempFileNameA(temp, "cwj", 0, unique);
-    // The name GetTempFileNameA reserved becomes the folder.
-    ::DeleteFileA(unique);
-    ::CreateDirectoryA(unique, nullptr);
-    m_path = unique;
-}
-
-TempDir::~TempDir()
-{
-    WIN32_FIND_DATAA found{};
-    const HANDLE search = ::FindFirstFileA((m_path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-                ::DeleteFileA(PathOf(found.cFileName).c_str());
-        } while (::FindNextFileA(search, &found));
-        ::FindClose(search);
-    }
-    ::RemoveDirectoryA(m_path.c_str());
-}
-
-std::string TempDir::Write(const std::string& name, const std::string& bytes) const
-{
-    const std::string path = PathOf(name);
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
-
-std::string ReadFileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-bool FileExists(const std::string& path)
-{
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string Pattern(std::size_t size, unsigned seed)
-{
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 131 + seed * 7 + i / 4096) & 0xFF);
-    return bytes;
-}
-
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    while (!done()) {
-        if (::GetTickCount64() >= deadline)
-            return done();
-        ::Sleep(5);
-    }
-    return true;
-}
-
-HWND WaitForDialog(const char* caption, DWORD timeoutMs)
-{
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            for (const HWND hWnd : wintest::TopLevelWindows()) {
-                if (::IsWindowEnabled(hWnd) && Caption(hWnd) == caption) {
-                    found = hWnd;
-                    return true;
-                }
-            }
-            return false;
-        },
-        timeoutMs);
-    return found;
-}
 
 std::string MessageBoxText(HWND box)
 {
@@ -153,7 +57,7 @@ std::string ControlText(HWND dialog, int id)
 
 void AnswerSaveAs(HWND saveAs, const std::string& path)
 {
-    wintest::TypeText(FileNameBox(saveAs), path.c_str());
+    wintest::TypeText(wintest::FileNameBox(saveAs), path.c_str());
     wintest::ClickButton(saveAs, IDOK);
 }
 

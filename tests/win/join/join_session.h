@@ -4,40 +4,27 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <functional>
 #include <string>
 
 #include "framework/win_app.h"
+#include "support/temp_folder.h"
+#include "support/window_finder.h"
 #include "ui/main_dlg.h"
 
 namespace jointest {
 
-// A folder of its own under the Windows temp folder, emptied and removed afterwards.
-class TempDir {
-public:
-    TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    ~TempDir();
+using wintest::FileExists;
+using wintest::Pattern;
+using wintest::ReadFileBytes;
+using wintest::TempFolder;
+using wintest::WaitUntil;
 
-    const std::string& Path() const { return m_path; }
-    std::string PathOf(const std::string& name) const { return m_path + "\\" + name; }
-    std::string Write(const std::string& name, const std::string& bytes) const;
-
-private:
-    std::string m_path;
-};
-
-std::string ReadFileBytes(const std::string& path);
-bool FileExists(const std::string& path);
-// Bytes that differ from chunk to chunk, so a chunk skipped or written twice shows.
-std::string Pattern(std::size_t size, unsigned seed);
-
-// Polls without pumping (the script thread has no windows): answers done()'s last value.
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
-// A visible top-level window of this process with this caption that was not there before.
-HWND WaitForDialog(const char* caption, DWORD timeoutMs = 10000);
+// A visible, enabled top-level window of this process with this caption.
+inline HWND WaitForDialog(const char* caption, DWORD timeoutMs = 10000)
+{
+    return wintest::WaitForTopLevelWindow(caption, nullptr, timeoutMs);
+}
 // The message text of a message box (its longest static text).
 std::string MessageBoxText(HWND box);
 std::string ControlText(HWND dialog, int id);

@@ -1,5 +1,5 @@
 // The main window under test: a posted message starts the body, a timer guards against hangs.
-#include "main_dlg_harness.h"
+#include "support/main_dlg_harness.h"
 
 #include "support/window_finder.h"
 
@@ -60,4 +60,39 @@ RECT ControlClientRect(HWND dialog, int id)
     ::GetWindowRect(::GetDlgItem(dialog, id), &rc);
     ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rc), 2);
     return rc;
+}
+
+bool RunMainDlg(const std::function<void(CMainDlgUnderTest&)>& body)
+{
+    CMainDlgUnderTest dlg;
+    dlg.m_onShown = body;
+    return dlg.DoModal() != CMainDlgUnderTest::kTimedOut;
+}
+
+std::vector<std::string> ListTexts(const CListBox& list)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < list.GetCount(); ++i) {
+        CString text;
+        list.GetText(i, text);
+        texts.push_back(text.str());
+    }
+    return texts;
+}
+
+void AddTexts(const CListBox& list, const std::vector<std::string>& texts)
+{
+    for (const std::string& text : texts)
+        list.AddString(text.c_str());
+}
+
+int MeasuredWidth(const CListBox& list, const std::string& text)
+{
+    const HDC dc = ::GetDC(list.m_hWnd);
+    const HGDIOBJ old = ::SelectObject(dc, list.GetFont());
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(list.m_hWnd, dc);
+    return size.cx + 3;
 }

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "ui/main_dlg.h"
 
@@ -25,5 +27,15 @@ private:
     LRESULT OnWatchdog(WPARAM wParam, LPARAM lParam);
 };
 
+// Runs body in a fresh main window that ends when body returns; answers false when the watchdog
+// had to end it.
+bool RunMainDlg(const std::function<void(CMainDlgUnderTest&)>& body);
+
 // A control's rectangle in the client coordinates of its dialog.
 RECT ControlClientRect(HWND dialog, int id);
+
+// Reading and measuring the real list.
+std::vector<std::string> ListTexts(const CListBox& list);
+void AddTexts(const CListBox& list, const std::vector<std::string>& texts);
+// GetTextExtentPoint32A of text with the list's font, plus the 3-pixel margin.
+int MeasuredWidth(const CListBox& list, const std::string& text);

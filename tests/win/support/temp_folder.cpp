@@ -1,9 +1,15 @@
-// Temp folders for tests that need real files under Windows paths.
-#include "temp_folder.h"
+// Temp folders and files for tests that need real files under Windows paths.
+#include "support/temp_folder.h"
 
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
+
+#include "support/window_input.h"
+
+namespace wintest {
 
 namespace {
 
@@ -31,11 +37,7 @@ void RemoveTree(const std::wstring& path)
 
 std::wstring LongPathOf(const std::string& path)
 {
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
-    wide.resize(static_cast<std::size_t>(length) - 1);
-    return L"\\\\?\\" + wide;
+    return L"\\\\?\\" + Widen(path.c_str());
 }
 
 }  // namespace
@@ -45,8 +47,9 @@ TempFolder::TempFolder()
     char base[MAX_PATH + 1] = {};
     char unique[MAX_PATH + 1] = {};
     ::GetTempPathA(MAX_PATH, base);
-    if (::GetTempFileNameA(base, "cwl", 0, unique) == 0)
+    if (::GetTempFileNameA(base, "cwt", 0, unique) == 0)
         throw std::runtime_error("no temp file name");
+    // The name GetTempFileNameA reserved becomes the folder.
     ::DeleteFileA(unique);
     if (!::CreateDirectoryA(unique, nullptr))
         throw std::runtime_error("no temp folder");
@@ -58,23 +61,46 @@ TempFolder::~TempFolder()
     RemoveTree(LongPathOf(m_path));
 }
 
-std::string TempFolder::MakeFile(const std::string& name) const
+std::string TempFolder::Write(const std::string& name, const std::string& bytes) const
 {
-    const std::string path = m_path + "\\" + name;
+    const std::string path = PathOf(name);
     const HANDLE file = ::CreateFileW(LongPathOf(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         throw std::runtime_error("cannot create " + path);
     DWORD written = 0;
-    ::WriteFile(file, "data", 4, &written, nullptr);
+    const BOOL wrote = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     ::CloseHandle(file);
+    if (!wrote || written != bytes.size())
+        throw std::runtime_error("cannot write " + path);
     return path;
 }
 
 std::string TempFolder::MakeFolder(const std::string& name) const
 {
-    const std::string path = m_path + "\\" + name;
+    const std::string path = PathOf(name);
     if (!::CreateDirectoryW(LongPathOf(path).c_str(), nullptr))
         throw std::runtime_error("cannot create folder " + path);
     return path;
 }
+
+std::string ReadFileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool FileExists(const std::string& path)
+{
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string Pattern(std::size_t size, unsigned seed)
+{
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 131 + seed * 7 + i / 4096) & 0xFF);
+    return bytes;
+}
+
+}  // namespace wintest

@@ -7,12 +7,18 @@ namespace wintest {
 
 namespace {
 
+struct TopLevelSearch {
+    DWORD processId;
+    std::set<HWND> found;
+};
+
 BOOL CALLBACK CollectTopLevel(HWND hWnd, LPARAM lParam)
 {
+    auto* const search = reinterpret_cast<TopLevelSearch*>(lParam);
     DWORD process = 0;
     ::GetWindowThreadProcessId(hWnd, &process);
-    if (process == ::GetCurrentProcessId() && ::IsWindowVisible(hWnd))
-        reinterpret_cast<std::set<HWND>*>(lParam)->insert(hWnd);
+    if (process == search->processId && ::IsWindowVisible(hWnd))
+        search->found.insert(hWnd);
     return TRUE;
 }
 
@@ -40,11 +46,11 @@ std::string WindowCaption(HWND hWnd)
 
 }  // namespace
 
-std::set<HWND> TopLevelWindows()
+std::set<HWND> TopLevelWindows(DWORD processId)
 {
-    std::set<HWND> windows;
-    ::EnumWindows(&CollectTopLevel, reinterpret_cast<LPARAM>(&windows));
-    return windows;
+    TopLevelSearch search{processId, {}};
+    ::EnumWindows(&CollectTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 std::string WindowClassName(HWND hWnd)
@@ -54,25 +60,42 @@ std::string WindowClassName(HWND hWnd)
     return name;
 }
 
-HWND FindTopLevelWindow(const char* caption, const char* className)
+HWND FindTopLevelWindow(const char* caption, const char* className, DWORD processId)
 {
-    for (const HWND hWnd : TopLevelWindows()) {
+    for (const HWND hWnd : TopLevelWindows(processId)) {
         if (WindowCaption(hWnd) == caption && (className == nullptr || WindowClassName(hWnd) == className))
             return hWnd;
     }
     return nullptr;
 }
 
-HWND WaitForTopLevelWindow(const char* caption, const char* className, DWORD timeoutMs)
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
     const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (const HWND found = FindTopLevelWindow(caption, className))
-            return found;
+    while (!done()) {
         if (::GetTickCount64() >= deadline)
-            return nullptr;
-        ::Sleep(10);
+            return done();
+        ::Sleep(5);
     }
+    return true;
+}
+
+HWND WaitForTopLevelWindow(const char* caption, const char* className, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (const HWND hWnd : TopLevelWindows()) {
+                if (::IsWindowEnabled(hWnd) && WindowCaption(hWnd) == caption &&
+                    (className == nullptr || WindowClassName(hWnd) == className)) {
+                    found = hWnd;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
 }
 
 HWND FindControl(HWND parent, int id)
@@ -80,6 +103,13 @@ HWND FindControl(HWND parent, int id)
     ControlSearch search{id, nullptr};
     ::EnumChildWindows(parent, &MatchControl, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND FileNameBox(HWND dialog)
+{
+    if (const HWND combo = FindControl(dialog, 0x47C))
+        return combo;
+    return FindControl(dialog, 0x480);
 }
 
 }  // namespace wintest
