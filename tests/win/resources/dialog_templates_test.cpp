@@ -233,25 +233,6 @@ INSTANTIATE_TEST_SUITE_P(AllDialogs, DialogTemplates, testing::ValuesIn(kDialogs
                              return "Template" + std::to_string(param.param->templateId);
                          });
 
-TEST(MainDialogTemplate, OnlyTheFileListAcceptsDrops) {
-    const DialogWindow dialog = CreateFromTemplate(IDD_CORDWAIN_DIALOG);
-    ASSERT_TRUE(dialog);
-    EXPECT_EQ(GetWindowLongA(dialog.get(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
-    EXPECT_NE(GetWindowLongA(dialog.get(), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
-    for (HWND child = GetWindow(dialog.get(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        const bool accepts = (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
-        EXPECT_EQ(accepts, GetDlgCtrlID(child) == IDC_FILE_LIST) << "control " << GetDlgCtrlID(child);
-    }
-}
-
-TEST(MainDialogTemplate, CarriesTheMainMenu) {
-    const DialogWindow dialog = CreateFromTemplate(IDD_CORDWAIN_DIALOG);
-    ASSERT_TRUE(dialog);
-    const HMENU menu = GetMenu(dialog.get());
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(GetMenuItemCount(menu), 3);
-}
-
 TEST(ProgressDialogTemplate, HasNoSystemMenuSoNoCloseBox) {
     const DialogWindow dialog = CreateFromTemplate(IDD_PROGRESS);
     ASSERT_TRUE(dialog);
