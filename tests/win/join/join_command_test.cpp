@@ -75,7 +75,7 @@ SaveAsOffer OfferFor(const std::string& firstEntry)
 
 TEST(JoinCommand, SaveAsProposesTheWholeFileOfNumberedPiecesInTheirFolder)
 {
-    const TempDir dir;
+    const TempFolder dir;
     const SaveAsOffer piece = OfferFor(dir.PathOf("film.avi.001"));
     EXPECT_EQ("film.avi", piece.name);
     EXPECT_EQ(0, _stricmp(dir.Path().c_str(), piece.folder.c_str())) << piece.folder;
@@ -87,7 +87,7 @@ TEST(JoinCommand, SaveAsProposesTheWholeFileOfNumberedPiecesInTheirFolder)
 }
 
 // Chooses `output` for the list [a, b] and expects the in-list refusal, with b left alone.
-void ExpectRefused(const TempDir& dir, const std::string& output)
+void ExpectRefused(const TempFolder& dir, const std::string& output)
 {
     const std::string a = dir.Write("a.txt", "alpha");
     const std::string b = dir.Write("b.txt", "bravo");
@@ -113,21 +113,17 @@ void ExpectRefused(const TempDir& dir, const std::string& output)
     EXPECT_EQ("bravo", ReadFileBytes(b));
 }
 
-TEST(JoinCommand, RefusesAnOutputThatIsAListedFile)
+// The same-file rules are tested fully without windows; here one spelling that differs from the
+// listed one proves the command goes through them.
+TEST(JoinCommand, RefusesAnOutputThatIsAListedFileSpeltInAnotherCase)
 {
-    const TempDir dir;
-    ExpectRefused(dir, dir.PathOf("b.txt"));
-}
-
-TEST(JoinCommand, RefusesAListedFileSpeltInAnotherCase)
-{
-    const TempDir dir;
+    const TempFolder dir;
     ExpectRefused(dir, Upper(dir.PathOf("b.txt")));
 }
 
 TEST(JoinCommand, OutputIsTheConcatenationWithAndWithoutDividers)
 {
-    const TempDir dir;
+    const TempFolder dir;
     const std::string bigBytes = Pattern(1300000, 1);  // spans three chunks
     const std::string big = dir.Write("big.bin", bigBytes);
     const std::string empty = dir.Write("empty.bin", "");
@@ -162,7 +158,7 @@ TEST(JoinCommand, OutputIsTheConcatenationWithAndWithoutDividers)
 
 TEST(JoinCommand, MissingFileInTheMiddleIsReportedAndNoSuccessFollows)
 {
-    const TempDir dir;
+    const TempFolder dir;
     const std::string first = dir.Write("first.txt", "first bytes");
     const std::string missing = dir.PathOf("missing.txt");
     const std::string third = dir.Write("third.txt", "third bytes");
@@ -190,7 +186,7 @@ TEST(JoinCommand, MissingFileInTheMiddleIsReportedAndNoSuccessFollows)
 
 TEST(JoinCommand, OutputHeldOpenByAnotherProgramIsReportedAndLeftAlone)
 {
-    const TempDir dir;
+    const TempFolder dir;
     const std::string input = dir.Write("input.txt", "input");
     const std::string output = dir.Write("held.out", "held by someone else");
     const HANDLE holder = ::CreateFileA(output.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
