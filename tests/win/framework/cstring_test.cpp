@@ -1,4 +1,4 @@
-// CString: clamped substrings, and searches that step over double-byte characters.
+// CString searches and the file dialog filter, both stepping over double-byte characters.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -32,34 +32,6 @@ TEST(CString, ALeadByteAtTheVeryEndIsTakenAlone)
     const CString cut = CString("a\\") + "\x95";
     EXPECT_EQ(1, cut.ReverseFind('\\', kShiftJis));
     EXPECT_EQ(-1, cut.ReverseFind('x', kShiftJis));
-}
-
-TEST(CString, SubstringsClampOutOfRangeCounts)
-{
-    const CString s = "name.ext";
-    EXPECT_EQ(CString("name"), s.Left(4));
-    EXPECT_EQ(CString("name.ext"), s.Left(50));
-    EXPECT_EQ(CString(""), s.Left(-1));
-    EXPECT_EQ(CString("ext"), s.Right(3));
-    EXPECT_EQ(CString("name.ext"), s.Right(99));
-    EXPECT_EQ(CString(".ext"), s.Mid(4));
-    EXPECT_EQ(CString(""), s.Mid(20));
-    EXPECT_EQ(CString("e."), s.Mid(3, 2));
-    EXPECT_EQ(CString("ext"), s.Mid(5, 100));
-    EXPECT_EQ(-1, s.Find("ext", 9));
-    EXPECT_EQ(5, s.Find("ext"));
-}
-
-TEST(CString, BufferFilledByAnAFunctionTakesItsLength)
-{
-    CString s = "old";
-    ::lstrcpyA(s.GetBuffer(10), "new text");
-    s.ReleaseBuffer();
-    EXPECT_EQ(CString("new text"), s);
-    EXPECT_EQ(8, s.GetLength());
-    s.GetBuffer(3);
-    s.ReleaseBuffer(3);
-    EXPECT_EQ(CString("new"), s);
 }
 
 TEST(FileDialogFilter, BarsBecomeTerminatorsButNotInsideDoubleByteCharacters)

@@ -1,11 +1,8 @@
-// Owners of kernel objects and locks: each releases exactly once, and a move hands the duty on.
+// The handle owner releases exactly once and a move hands the duty on; Win32 error texts.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <thread>
-
-#include "framework/critical_section.h"
 #include "framework/handles.h"
 #include "framework/win32_error.h"
 
@@ -32,27 +29,6 @@ TEST(HandleOwner, ClosesOnceAndAMoveHandsTheHandleOn)
     }
     EXPECT_FALSE(IsOpen(event));
     EXPECT_FALSE(CHandle(INVALID_HANDLE_VALUE));
-}
-
-bool OtherThreadCanEnter(CCriticalSection& section)
-{
-    bool entered = false;
-    std::thread([&] {
-        entered = ::TryEnterCriticalSection(&section.Get()) != FALSE;
-        if (entered)
-            ::LeaveCriticalSection(&section.Get());
-    }).join();
-    return entered;
-}
-
-TEST(CriticalSectionLock, HoldsTheSectionForItsScopeOnly)
-{
-    CCriticalSection section;
-    {
-        const CriticalSectionLock lock(section);
-        EXPECT_FALSE(OtherThreadCanEnter(section));
-    }
-    EXPECT_TRUE(OtherThreadCanEnter(section));
 }
 
 TEST(Win32Error, SystemTextWithoutLineBreakOrOurOwnForUnknownCodes)
