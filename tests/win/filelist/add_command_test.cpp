@@ -59,17 +59,6 @@ bool RunAdd(CMainDlg& mainDlg, std::function<void(HWND)> user, UINT command = ID
     return watcher.Finish();
 }
 
-Strings ListItems(const CMainDlg& mainDlg)
-{
-    Strings items;
-    for (int i = 0; i < mainDlg.m_lstFiles.GetCount(); ++i) {
-        CString text;
-        mainDlg.m_lstFiles.GetText(i, text);
-        items.push_back(text.str());
-    }
-    return items;
-}
-
 int CurrentSelection(const CMainDlg& mainDlg)
 {
     return static_cast<int>(mainDlg.m_lstFiles.SendMessage(LB_GETCURSEL));
@@ -77,8 +66,7 @@ int CurrentSelection(const CMainDlg& mainDlg)
 
 void FillList(const CMainDlg& mainDlg, const Strings& items, int selected)
 {
-    for (const std::string& item : items)
-        mainDlg.m_lstFiles.AddString(item.c_str());
+    AddTexts(mainDlg.m_lstFiles, items);
     mainDlg.m_lstFiles.SendMessage(LB_SETCURSEL, static_cast<WPARAM>(selected));
 }
 
@@ -123,18 +111,16 @@ TEST_F(AddCommand, TypedPathIsAppendedAfterTheItemsAndTheSelectionStays)
     wintest::TempFolder folder;
     const std::string file = folder.MakeFile("typed.bin");
     const Strings before{"C:\\first.txt", "C:\\second.txt"};
-    CMainDlgUnderTest dlg;
     bool acted = false;
-    dlg.m_onShown = [&](CMainDlgUnderTest& d) {
+    EXPECT_TRUE(RunMainDlg([&](CMainDlgUnderTest& d) {
         FillList(d, before, 1);
         acted = RunAdd(d, [&](HWND dialog) {
             wintest::TypeText(opendlg::FileNameBox(dialog), file.c_str());
             wintest::ClickButton(dialog, IDOK);
         });
-        EXPECT_EQ(Concat(before, {file}), ListItems(d));
+        EXPECT_EQ(Concat(before, {file}), ListTexts(d.m_lstFiles));
         EXPECT_EQ(1, CurrentSelection(d));
-    };
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    }));
     EXPECT_TRUE(acted);
 }
 
@@ -145,19 +131,17 @@ TEST_F(AddCommand, SelectedFilesComeInTheDialogsOrderAndADuplicateIsAddedAgain)
     const std::string duplicate = folder.MakeFile("b-second.txt");
     folder.MakeFile("c-third.dat");
     folder.MakeFile("a-first.txt");
-    CMainDlgUnderTest dlg;
     DialogSeen seen;
     bool acted = false;
-    dlg.m_onShown = [&](CMainDlgUnderTest& d) {
+    EXPECT_TRUE(RunMainDlg([&](CMainDlgUnderTest& d) {
         FillList(d, {duplicate}, 0);
         // From the menu item this time: it runs the same command.
         acted = RunAdd(d, SelectInFolder(folder.Path(), 3, {0, 1, 2}, IDOK, seen), ID_ACTION_ADD);
         ASSERT_TRUE(seen.reachedFolder);
         EXPECT_EQ(seen.listed, seen.named);
-        EXPECT_EQ(Concat({duplicate}, InFolder(folder.Path(), seen.named)), ListItems(d));
+        EXPECT_EQ(Concat({duplicate}, InFolder(folder.Path(), seen.named)), ListTexts(d.m_lstFiles));
         EXPECT_EQ(0, CurrentSelection(d));
-    };
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    }));
     EXPECT_TRUE(acted);
     ASSERT_EQ(3u, seen.named.size());
     // The duplicate is in the answer as well as already in the list.
@@ -166,39 +150,35 @@ TEST_F(AddCommand, SelectedFilesComeInTheDialogsOrderAndADuplicateIsAddedAgain)
 
 TEST_F(AddCommand, SelectionPastTheResultBufferAddsExactlyTheSelectedFiles)
 {
-    CMainDlgUnderTest dlg;
     DialogSeen seen;
     bool acted = false;
-    dlg.m_onShown = [&](CMainDlgUnderTest& d) {
+    EXPECT_TRUE(RunMainDlg([&](CMainDlgUnderTest& d) {
         acted = RunAdd(d, SelectInFolder(s_many->Path(), kManyFiles, {-1}, IDOK, seen));
         ASSERT_TRUE(seen.reachedFolder);
         ASSERT_EQ(static_cast<std::size_t>(kManyFiles), seen.named.size());
         EXPECT_EQ(seen.listed, seen.named);
-        const Strings items = ListItems(d);
+        const Strings items = ListTexts(d.m_lstFiles);
         EXPECT_EQ(InFolder(s_many->Path(), seen.named), items);
         // Folder, one backslash, name: never a cut name, never a doubled separator.
         for (const std::string& item : items)
             EXPECT_EQ(s_many->Path().size() + 1 + 44, item.size()) << item;
-    };
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    }));
     EXPECT_TRUE(acted);
 }
 
 TEST_F(AddCommand, CancelAddsNothingAndKeepsTheListAndItsSelection)
 {
     const Strings before{"C:\\one.txt", "C:\\two.txt", "C:\\three.txt"};
-    CMainDlgUnderTest dlg;
     DialogSeen seen;
     bool acted = false;
-    dlg.m_onShown = [&](CMainDlgUnderTest& d) {
+    EXPECT_TRUE(RunMainDlg([&](CMainDlgUnderTest& d) {
         FillList(d, before, 2);
         // A selection large enough to be captured is still no answer once the user cancels.
         acted = RunAdd(d, SelectInFolder(s_many->Path(), kManyFiles, {-1}, IDCANCEL, seen));
         EXPECT_TRUE(seen.reachedFolder);
-        EXPECT_EQ(before, ListItems(d));
+        EXPECT_EQ(before, ListTexts(d.m_lstFiles));
         EXPECT_EQ(2, CurrentSelection(d));
-    };
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    }));
     EXPECT_TRUE(acted);
 }
 
