@@ -14,32 +14,35 @@ bool StderrIsTerminal() { return isatty(STDERR_FILENO) == 1; }
 
 CharClasses SystemCharClasses() { return CharClasses{}; }
 
-bool RunInterruptible(const std::function<void()>& work, const std::function<void()>& onInterrupt) {
-  sigset_t watched;
-  sigemptyset(&watched);
-  sigaddset(&watched, SIGINT);
-  sigaddset(&watched, SIGTERM);
-  sigaddset(&watched, SIGUSR1);  // the worker's "done"
-  sigset_t previous;
-  pthread_sigmask(SIG_BLOCK, &watched, &previous);
+bool RunInterruptible(const std::function<void()>& work, const std::function<void()>& onInterrupt)
+{
+    sigset_t watched;
+    sigemptyset(&watched);
+    sigaddset(&watched, SIGINT);
+    sigaddset(&watched, SIGTERM);
+    sigaddset(&watched, SIGUSR1);  // the worker's "done"
+    sigset_t previous;
+    pthread_sigmask(SIG_BLOCK, &watched, &previous);
 
-  const pthread_t waiter = pthread_self();
-  std::thread worker([&work, waiter] {
-    work();
-    pthread_kill(waiter, SIGUSR1);
-  });
+    const pthread_t waiter = pthread_self();
+    std::thread worker([&work, waiter] {
+        work();
+        pthread_kill(waiter, SIGUSR1);
+    });
 
-  bool interrupted = false;
-  for (;;) {
-    int signal = 0;
-    if (sigwait(&watched, &signal) != 0) continue;
-    if (signal == SIGUSR1) break;
-    interrupted = true;
-    onInterrupt();
-  }
-  worker.join();
-  pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-  return interrupted;
+    bool interrupted = false;
+    for (;;) {
+        int signal = 0;
+        if (sigwait(&watched, &signal) != 0)
+            continue;
+        if (signal == SIGUSR1)
+            break;
+        interrupted = true;
+        onInterrupt();
+    }
+    worker.join();
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    return interrupted;
 }
 
 }  // namespace cordwain

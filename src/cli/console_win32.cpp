@@ -17,18 +17,22 @@ std::mutex g_handlerMutex;
 const std::function<void()>* g_onInterrupt = nullptr;
 std::atomic<bool> g_interrupted{false};
 
-BOOL WINAPI OnConsoleControl(DWORD type) {
-  if (type != CTRL_C_EVENT && type != CTRL_BREAK_EVENT && type != CTRL_CLOSE_EVENT) return FALSE;
-  const std::lock_guard<std::mutex> lock(g_handlerMutex);
-  g_interrupted = true;
-  if (g_onInterrupt) (*g_onInterrupt)();
-  return TRUE;
+BOOL WINAPI OnConsoleControl(DWORD type)
+{
+    if (type != CTRL_C_EVENT && type != CTRL_BREAK_EVENT && type != CTRL_CLOSE_EVENT)
+        return FALSE;
+    const std::lock_guard<std::mutex> lock(g_handlerMutex);
+    g_interrupted = true;
+    if (g_onInterrupt)
+        (*g_onInterrupt)();
+    return TRUE;
 }
 
 bool IsLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != FALSE; }
-bool IsDigitChar(unsigned char c) {
-  const auto ch = static_cast<CHAR>(c);
-  return IsCharAlphaNumericA(ch) && !IsCharAlphaA(ch);
+bool IsDigitChar(unsigned char c)
+{
+    const auto ch = static_cast<CHAR>(c);
+    return IsCharAlphaNumericA(ch) && !IsCharAlphaA(ch);
 }
 
 }  // namespace
@@ -37,19 +41,20 @@ bool StderrIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
 
 CharClasses SystemCharClasses() { return CharClasses{IsLeadByte, IsDigitChar}; }
 
-bool RunInterruptible(const std::function<void()>& work, const std::function<void()>& onInterrupt) {
-  {
+bool RunInterruptible(const std::function<void()>& work, const std::function<void()>& onInterrupt)
+{
+    {
+        const std::lock_guard<std::mutex> lock(g_handlerMutex);
+        g_onInterrupt = &onInterrupt;
+        g_interrupted = false;
+    }
+    SetConsoleCtrlHandler(OnConsoleControl, TRUE);
+    std::thread worker(work);
+    worker.join();
+    SetConsoleCtrlHandler(OnConsoleControl, FALSE);
     const std::lock_guard<std::mutex> lock(g_handlerMutex);
-    g_onInterrupt = &onInterrupt;
-    g_interrupted = false;
-  }
-  SetConsoleCtrlHandler(OnConsoleControl, TRUE);
-  std::thread worker(work);
-  worker.join();
-  SetConsoleCtrlHandler(OnConsoleControl, FALSE);
-  const std::lock_guard<std::mutex> lock(g_handlerMutex);
-  g_onInterrupt = nullptr;
-  return g_interrupted;
+    g_onInterrupt = nullptr;
+    return g_interrupted;
 }
 
 }  // namespace cordwain

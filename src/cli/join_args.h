@@ -8,17 +8,17 @@
 namespace cordwain {
 
 struct JoinArgs {
-  bool dividers = false;
-  bool force = false;
-  bool help = false;
-  bool version = false;
-  std::optional<std::string> output;
-  std::vector<std::string> inputs;
+    bool dividers = false;
+    bool force = false;
+    bool help = false;
+    bool version = false;
+    std::optional<std::string> output;
+    std::vector<std::string> inputs;
 };
 
 struct ParsedJoinArgs {
-  JoinArgs args;
-  std::string error;  // non-empty: a usage error, in words for the user
+    JoinArgs args;
+    std::string error;  // non-empty: a usage error, in words for the user
 };
 
 // `arguments` excludes the program name. "--" ends the options.

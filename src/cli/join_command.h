@@ -16,12 +16,12 @@ constexpr int kExitUsage = 2;
 constexpr int kExitInterrupted = 130;
 
 struct JoinConsole {
-  std::ostream& out;
-  std::ostream& err;
-  bool terminal = false;
-  CharClasses classes;
-  // Runs the work and calls the second function on each interrupt; returns whether one came.
-  std::function<bool(const std::function<void()>&, const std::function<void()>&)> runInterruptible;
+    std::ostream& out;
+    std::ostream& err;
+    bool terminal = false;
+    CharClasses classes;
+    // Runs the work and calls the second function on each interrupt; returns whether one came.
+    std::function<bool(const std::function<void()>&, const std::function<void()>&)> runInterruptible;
 };
 
 int RunJoinCommand(const std::vector<std::string>& arguments, const JoinConsole& console);

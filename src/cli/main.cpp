@@ -6,9 +6,10 @@
 #include "cli/console.h"
 #include "cli/join_command.h"
 
-int main(int argc, char** argv) {
-  const std::vector<std::string> arguments(argv + 1, argv + argc);
-  const cordwain::JoinConsole console{std::cout, std::cerr, cordwain::StderrIsTerminal(),
-                                      cordwain::SystemCharClasses(), cordwain::RunInterruptible};
-  return cordwain::RunJoinCommand(arguments, console);
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const cordwain::JoinConsole console{std::cout, std::cerr, cordwain::StderrIsTerminal(),
+                                        cordwain::SystemCharClasses(), cordwain::RunInterruptible};
+    return cordwain::RunJoinCommand(arguments, console);
 }

@@ -14,30 +14,29 @@ namespace cordwain {
 constexpr std::chrono::milliseconds kJoinStartPause{500};
 
 struct JoinServices {
-  JoinList& list;
-  ProgressSink& progress;
-  RunGate& gate;
-  FileSystem& files;
-  Pause& pause;
+    JoinList& list;
+    ProgressSink& progress;
+    RunGate& gate;
+    FileSystem& files;
+    Pause& pause;
 };
 
 struct JoinRequest {
-  std::string outputPath;
-  bool insertDividers = false;
+    std::string outputPath;
+    bool insertDividers = false;
 };
 
 struct JoinOutcome {
-  bool succeeded = false;
-  bool stopped = false;       // the stop rule fired: cancel, or an error seen at the next chunk
-  bool outputFailed = false;  // the output could not be created; nothing else was done
-  std::string errorLog;       // entries in order of occurrence, each beginning with "\n"
+    bool succeeded = false;
+    bool stopped = false;       // the stop rule fired: cancel, or an error seen at the next chunk
+    bool outputFailed = false;  // the output could not be created; nothing else was done
+    std::string errorLog;       // entries in order of occurrence, each beginning with "\n"
 };
 
 // Runs one job. `succeeded` is cleared after the start pause and set only on a finished,
 // error-free job, always before the progress display is asked to close.
 // The 512 KiB read buffer is allocated once here, on the heap, so a worker thread with
 // the default stack size is safe.
-JoinOutcome RunJoinJob(const JoinServices& services, const JoinRequest& request,
-                       std::atomic<bool>& succeeded);
+JoinOutcome RunJoinJob(const JoinServices& services, const JoinRequest& request, std::atomic<bool>& succeeded);
 
 }  // namespace cordwain

@@ -10,68 +10,68 @@ namespace cordwain {
 
 // The ordered list of paths. Asked afresh every time; the engine keeps no copy.
 class JoinList {
- public:
-  virtual ~JoinList() = default;
-  virtual int Count() const = 0;
-  virtual std::string Text(int index) const = 0;
+public:
+    virtual ~JoinList() = default;
+    virtual int Count() const = 0;
+    virtual std::string Text(int index) const = 0;
 };
 
 // The progress display. Calls marked "under the gate" are made while the run gate is held,
 // and so must never wait for the thread that clears the running flag (post, don't send).
 class ProgressSink {
- public:
-  virtual ~ProgressSink() = default;
-  // Range 0..1000. Under the gate.
-  virtual void SetRange() = 0;
-  // Under the gate.
-  virtual bool IsVisible() = 0;
-  // Under the gate.
-  virtual void PostPosition(int position) = 0;
-  virtual void ShowCurrentFile(const std::string& path) = 0;
-  virtual void Hide() = 0;
-  // Returns once the user has dismissed the box.
-  virtual void ShowMessage(const std::string& text, const std::string& caption, unsigned style) = 0;
-  // The job's last act: ask the progress display to close.
-  virtual void RequestClose() = 0;
+public:
+    virtual ~ProgressSink() = default;
+    // Range 0..1000. Under the gate.
+    virtual void SetRange() = 0;
+    // Under the gate.
+    virtual bool IsVisible() = 0;
+    // Under the gate.
+    virtual void PostPosition(int position) = 0;
+    virtual void ShowCurrentFile(const std::string& path) = 0;
+    virtual void Hide() = 0;
+    // Returns once the user has dismissed the box.
+    virtual void ShowMessage(const std::string& text, const std::string& caption, unsigned style) = 0;
+    // The job's last act: ask the progress display to close.
+    virtual void RequestClose() = 0;
 };
 
 // The lock around the running flag. The flag is cleared by whoever cancels, under the same lock.
 class RunGate {
- public:
-  virtual ~RunGate() = default;
-  virtual void Enter() = 0;
-  virtual void Leave() = 0;
-  // Only called between Enter and Leave.
-  virtual bool IsRunning() const = 0;
+public:
+    virtual ~RunGate() = default;
+    virtual void Enter() = 0;
+    virtual void Leave() = 0;
+    // Only called between Enter and Leave.
+    virtual bool IsRunning() const = 0;
 };
 
 class GateLock {
- public:
-  explicit GateLock(RunGate& gate) : gate_(gate) { gate_.Enter(); }
-  ~GateLock() { gate_.Leave(); }
-  GateLock(const GateLock&) = delete;
-  GateLock& operator=(const GateLock&) = delete;
+public:
+    explicit GateLock(RunGate& gate) : gate_(gate) { gate_.Enter(); }
+    ~GateLock() { gate_.Leave(); }
+    GateLock(const GateLock&) = delete;
+    GateLock& operator=(const GateLock&) = delete;
 
- private:
-  RunGate& gate_;
+private:
+    RunGate& gate_;
 };
 
 class Pause {
- public:
-  virtual ~Pause() = default;
-  virtual void For(std::chrono::milliseconds duration) = 0;
+public:
+    virtual ~Pause() = default;
+    virtual void For(std::chrono::milliseconds duration) = 0;
 };
 
 // Really sleeps.
 class ThreadSleepPause final : public Pause {
- public:
-  void For(std::chrono::milliseconds duration) override;
+public:
+    void For(std::chrono::milliseconds duration) override;
 };
 
 // Returns at once: for front ends with no dialog to wait for.
 class NoPause final : public Pause {
- public:
-  void For(std::chrono::milliseconds) override {}
+public:
+    void For(std::chrono::milliseconds) override {}
 };
 
 }  // namespace cordwain

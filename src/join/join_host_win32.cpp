@@ -15,10 +15,7 @@ namespace {
 constexpr DWORD kDialogPollMs = 10;
 }  // namespace
 
-int ListBoxJoinList::Count() const
-{
-    return m_list.GetCount();
-}
+int ListBoxJoinList::Count() const { return m_list.GetCount(); }
 
 std::string ListBoxJoinList::Text(int index) const
 {
@@ -32,10 +29,7 @@ Win32JoinHost::Win32JoinHost(CCriticalSection& lock, const bool& running, const 
 {
 }
 
-HWND Win32JoinHost::Dialog() const
-{
-    return m_progress.WindowForWorker();
-}
+HWND Win32JoinHost::Dialog() const { return m_progress.WindowForWorker(); }
 
 HWND Win32JoinHost::ProgressBar() const
 {
@@ -88,20 +82,11 @@ void Win32JoinHost::RequestClose()
         ::PostMessageA(dialog, WM_CLOSE, 0, 0);
 }
 
-void Win32JoinHost::Enter()
-{
-    ::EnterCriticalSection(&m_lock.Get());
-}
+void Win32JoinHost::Enter() { ::EnterCriticalSection(&m_lock.Get()); }
 
-void Win32JoinHost::Leave()
-{
-    ::LeaveCriticalSection(&m_lock.Get());
-}
+void Win32JoinHost::Leave() { ::LeaveCriticalSection(&m_lock.Get()); }
 
-bool Win32JoinHost::IsRunning() const
-{
-    return m_running;
-}
+bool Win32JoinHost::IsRunning() const { return m_running; }
 
 void Win32JoinHost::For(std::chrono::milliseconds duration)
 {

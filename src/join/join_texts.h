@@ -16,18 +16,16 @@ constexpr std::size_t kJoinChunkSize = 524288;
 
 constexpr int kProgressRangeMax = 1000;
 
-inline constexpr const char kOutputOpenFailedText[] =
-    "Sorry; the output file could not be opened.\n"
-    "Check the permissions and make sure the file\n"
-    "hasn't already been opened by another application.";
+inline constexpr const char kOutputOpenFailedText[] = "Sorry; the output file could not be opened.\n"
+                                                      "Check the permissions and make sure the file\n"
+                                                      "hasn't already been opened by another application.";
 inline constexpr const char kOutputOpenFailedCaption[] = "Oh, no!";
 
 // Refusal of an output that is one of the files to be joined.
-inline constexpr const char kOutputInListText[] =
-    "Sorry.  The file you're writing to is in the list\n"
-    "of files to be joined.  That doesn't seem right.\n"
-    "Although it might work, I've decided to stop before\n"
-    "I break something you might not need broken.";
+inline constexpr const char kOutputInListText[] = "Sorry.  The file you're writing to is in the list\n"
+                                                  "of files to be joined.  That doesn't seem right.\n"
+                                                  "Although it might work, I've decided to stop before\n"
+                                                  "I break something you might not need broken.";
 inline constexpr const char kOutputInListCaption[] = "Oh, no!";
 
 inline constexpr const char kReportCaption[] = "Well...";
@@ -36,24 +34,22 @@ inline constexpr const char kReportFooter[] = "\n\nSorry it didn't turn out.  I 
 
 inline std::string OpenFailureEntry(const std::string& path) { return "\nCould not open " + path; }
 
-inline std::string ReadFailureEntry(const std::string& path) {
-  return "\nCould not read " + path + " to the end.";
+inline std::string ReadFailureEntry(const std::string& path) { return "\nCould not read " + path + " to the end."; }
+
+inline std::string WriteFailureEntry(const std::string& path)
+{
+    return "\nI was trying to copy the content of this little jewel:\n[" + path +
+           "].\nThe attempt to write to the output file failed.  There are a number of reasons this can "
+           "happen,\nbut a common one is that you don't have enough free disk space.  I didn't try to "
+           "copy any more files.\n";
 }
 
-inline std::string WriteFailureEntry(const std::string& path) {
-  return "\nI was trying to copy the content of this little jewel:\n[" + path +
-         "].\nThe attempt to write to the output file failed.  There are a number of reasons this can "
-         "happen,\nbut a common one is that you don't have enough free disk space.  I didn't try to "
-         "copy any more files.\n";
-}
-
-inline std::string ErrorReportText(const std::string& errorLog) {
-  return kReportHeader + errorLog + kReportFooter;
-}
+inline std::string ErrorReportText(const std::string& errorLog) { return kReportHeader + errorLog + kReportFooter; }
 
 // The block written ahead of each file when dividers are on: path.size() + 81 bytes.
-inline std::string DividerBlock(const std::string& path) {
-  return "\nFILE: " + path + "\n" + std::string(72, '-') + "\n";
+inline std::string DividerBlock(const std::string& path)
+{
+    return "\nFILE: " + path + "\n" + std::string(72, '-') + "\n";
 }
 
 }  // namespace cordwain

@@ -17,8 +17,8 @@ inline bool IsAsciiDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 // How the code page classifies bytes. Windows passes its lead-byte and digit tests;
 // the defaults describe a single-byte code page.
 struct CharClasses {
-  ByteTest isLeadByte = NoLeadBytes;
-  ByteTest isDigit = IsAsciiDigit;
+    ByteTest isLeadByte = NoLeadBytes;
+    ByteTest isDigit = IsAsciiDigit;
 };
 
 // Index of the last `wanted` in `text` that is not the trail byte of a double-byte

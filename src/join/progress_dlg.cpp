@@ -45,10 +45,7 @@ BOOL CProgressDlg::OnInitDialog()
 }
 
 // The dialog manager turns WM_CLOSE into the Cancel command, which reaches OnCancel.
-LRESULT CProgressDlg::OnClose(WPARAM, LPARAM)
-{
-    return Default();
-}
+LRESULT CProgressDlg::OnClose(WPARAM, LPARAM) { return Default(); }
 
 void CProgressDlg::OnCancel()
 {

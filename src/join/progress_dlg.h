@@ -27,8 +27,8 @@ public:
     // Enter in the path box must not end a join behind the worker's back: ignored.
     void OnOK() override;
 
-    CProgressCtrl m_progress;   // control 1008
-    CString m_strCurrentFile;   // edit 1009
+    CProgressCtrl m_progress;  // control 1008
+    CString m_strCurrentFile;  // edit 1009
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

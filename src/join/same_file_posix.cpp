@@ -5,16 +5,19 @@
 
 namespace cordwain {
 
-bool IsSameExistingFile(const std::string& a, const std::string& b) {
-  struct stat first {};
-  struct stat second {};
-  if (stat(a.c_str(), &first) != 0 || stat(b.c_str(), &second) != 0) return false;
-  return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+bool IsSameExistingFile(const std::string& a, const std::string& b)
+{
+    struct stat first {};
+    struct stat second {};
+    if (stat(a.c_str(), &first) != 0 || stat(b.c_str(), &second) != 0)
+        return false;
+    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-bool PathExists(const std::string& path) {
-  struct stat status {};
-  return stat(path.c_str(), &status) == 0;
+bool PathExists(const std::string& path)
+{
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0;
 }
 
 }  // namespace cordwain

@@ -5,7 +5,4 @@
 
 CSuccessDlg::CSuccessDlg(CWnd* parent) : CDialog(IDD_SUCCESS, parent) {}
 
-const CRuntimeClass* CSuccessDlg::ThisClass()
-{
-    return RuntimeClassOf<CSuccessDlg, CDialog>("CSuccessDlg");
-}
+const CRuntimeClass* CSuccessDlg::ThisClass() { return RuntimeClassOf<CSuccessDlg, CDialog>("CSuccessDlg"); }
