@@ -86,9 +86,12 @@ TEST(JoinCommand, SaveAsProposesTheWholeFileOfNumberedPiecesInTheirFolder)
     EXPECT_FALSE(FileExists(dir.PathOf("film.avi")));
 }
 
-// Chooses `output` for the list [a, b] and expects the in-list refusal, with b left alone.
-void ExpectRefused(const TempFolder& dir, const std::string& output)
+// The same-file rules are tested fully without windows; here one spelling that differs from the
+// listed one proves the command goes through them.
+TEST(JoinCommand, RefusesAnOutputThatIsAListedFileSpeltInAnotherCase)
 {
+    const TempFolder dir;
+    const std::string output = Upper(dir.PathOf("b.txt"));
     const std::string a = dir.Write("a.txt", "alpha");
     const std::string b = dir.Write("b.txt", "bravo");
     MainWindowSession session;
@@ -111,14 +114,6 @@ void ExpectRefused(const TempFolder& dir, const std::string& output)
     });
     EXPECT_EQ(0u, session.Dialog().m_dwWorkerThreadId) << "a worker was started";
     EXPECT_EQ("bravo", ReadFileBytes(b));
-}
-
-// The same-file rules are tested fully without windows; here one spelling that differs from the
-// listed one proves the command goes through them.
-TEST(JoinCommand, RefusesAnOutputThatIsAListedFileSpeltInAnotherCase)
-{
-    const TempFolder dir;
-    ExpectRefused(dir, Upper(dir.PathOf("b.txt")));
 }
 
 TEST(JoinCommand, OutputIsTheConcatenationWithAndWithoutDividers)

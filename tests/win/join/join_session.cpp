@@ -95,27 +95,31 @@ MainWindowSession::~MainWindowSession()
 void MainWindowSession::Run(const std::function<void(HWND mainWindow)>& script)
 {
     std::atomic<bool> ended{false};
-    std::thread driver([&] {
-        const HWND mainWindow = WaitForDialog("Cordwain");
-        if (mainWindow == nullptr) {
-            ADD_FAILURE() << "the main window did not come up";
-            return;
-        }
-        script(mainWindow);
-        // Leftovers of a failed script: cancel them until the main window's loop has ended.
-        WaitUntil(
-            [&] {
-                CancelOpenDialogs(mainWindow);
-                if (::IsWindowEnabled(mainWindow))
-                    ::PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-                ::Sleep(50);
-                return ended.load();
-            },
-            30000);
-    });
-    m_dialog.DoModal();
+    std::thread driver;
+    // The script waits on windows this thread must keep pumping, so it runs beside the modal loop.
+    m_dialog.m_endAfterBody = false;
+    m_dialog.m_onShown = [&](CMainDlgUnderTest& dialog) {
+        driver = std::thread([&, mainWindow = dialog.m_hWnd] {
+            script(mainWindow);
+            // Leftovers of a failed script: cancel them until the main window's loop has ended.
+            WaitUntil(
+                [&] {
+                    CancelOpenDialogs(mainWindow);
+                    if (::IsWindowEnabled(mainWindow))
+                        ::PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+                    ::Sleep(50);
+                    return ended.load();
+                },
+                30000);
+        });
+    };
+    const INT_PTR result = m_dialog.DoModal();
     ended = true;
-    driver.join();
+    if (driver.joinable())
+        driver.join();
+    else
+        ADD_FAILURE() << "the main window did not come up";
+    EXPECT_NE(CMainDlgUnderTest::kTimedOut, result) << "the join session hung and was ended by the watchdog";
 }
 
 void AddFiles(HWND mainWindow, std::initializer_list<std::string> paths)

@@ -1,5 +1,5 @@
-// Driving the main window through whole joins: a private temp folder, the main window run modally
-// on the test thread while a script thread acts as the user, and readers for the boxes it meets.
+// Driving the main window through whole joins: the shared main-window harness on the test thread,
+// a script thread acting as the user, and readers for the boxes it meets.
 #pragma once
 
 #include <windows.h>
@@ -8,9 +8,9 @@
 #include <string>
 
 #include "framework/win_app.h"
+#include "support/main_dlg_harness.h"
 #include "support/temp_folder.h"
 #include "support/window_finder.h"
-#include "ui/main_dlg.h"
 
 namespace jointest {
 
@@ -42,15 +42,15 @@ public:
     MainWindowSession(const MainWindowSession&) = delete;
     MainWindowSession& operator=(const MainWindowSession&) = delete;
 
-    // Runs the main window on this thread while `script` drives it from another; when the script
-    // returns (done or failed), whatever it left open is cancelled and the main window closed.
+    // Runs the main window on this thread; once it is up, `script` drives it from another. When
+    // the script returns (done or failed), whatever it left open is cancelled and the window closed.
     void Run(const std::function<void(HWND mainWindow)>& script);
 
-    CMainDlg& Dialog() { return m_dialog; }
+    CMainDlgUnderTest& Dialog() { return m_dialog; }
 
 private:
     CWinApp m_app;
-    CMainDlg m_dialog;
+    CMainDlgUnderTest m_dialog;
 };
 
 // Script steps on the main window.
