@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -64,80 +66,69 @@ TEST(AxisSize, AxisFollowsTheEdge)
     EXPECT_EQ(AxisSize(EDGE_LEFT, Rect{50, 0, 40, 0}), -10);
 }
 
-TEST(DialogLayout, ProportionalEdgesTruncateTowardZero)
+// One table, captured at one client size, applied at another.
+struct ResizeCase {
+    const char* name;
+    Rect capturedClient;
+    std::map<std::int32_t, Rect> controls;
+    std::vector<LAYOUT_ROW> rows;
+    std::optional<Rect> reference;  // stands in for the client as captured
+    Rect resizedClient;
+    std::map<std::int32_t, Rect> expected;
+};
+
+TEST(DialogLayout, RulesPlaceEachEdgeAfterAResize)
 {
-    FakeLayoutWindow window;
-    window.SetClientSize(440, 300);
-    window.controls[10] = Rect{20, 0, 420, 10};
-    window.controls[11] = Rect{120, 20, 200, 30};
-    window.controls[12] = Rect{0, 100, 30, 110};
-    const LAYOUT_ROW rows[] = {
-        Stretched(10),
-        {11, Prop(10, EDGE_LEFT), Offset(0, EDGE_TOP), Prop(10, EDGE_RIGHT), Offset(0, EDGE_TOP)},
-        {12, Offset(0, EDGE_LEFT), Prop(0, EDGE_TOP), Offset(0, EDGE_RIGHT), Offset(12, EDGE_TOP)},
+    const ResizeCase cases[] = {
+        {"proportional edges truncate toward zero",
+         {0, 0, 440, 300},
+         {{10, Rect{20, 0, 420, 10}}, {11, Rect{120, 20, 200, 30}}, {12, Rect{0, 100, 30, 110}}},
+         {Stretched(10),
+          {11, Prop(10, EDGE_LEFT), Offset(0, EDGE_TOP), Prop(10, EDGE_RIGHT), Offset(0, EDGE_TOP)},
+          {12, Offset(0, EDGE_LEFT), Prop(0, EDGE_TOP), Offset(0, EDGE_RIGHT), Offset(12, EDGE_TOP)}},
+         std::nullopt,
+         {0, 0, 839, 451},
+         // 20 + 799 * 100 / 400 = 219; 819 + 799 * (-220) / 400 = 819 - 439 = 380. 100 * 451 / 300 = 150;
+         // the bottom keeps its distance from the control's own new top.
+         {{10, Rect{20, 0, 819, 10}}, {11, Rect{219, 20, 380, 30}}, {12, Rect{0, 150, 429, 160}}}},
+        {"an empty captured axis divides by one",
+         {0, 0, 100, 100},
+         {{10, Rect{50, 0, 50, 10}}, {11, Rect{60, 0, 70, 10}}, {12, Rect{0, 10, 5, 20}}},  // 10: no width
+         {{10, Offset(0, EDGE_LEFT), Offset(0, EDGE_TOP), Offset(0, EDGE_RIGHT), Offset(0, EDGE_TOP)},
+          {11, Prop(10, EDGE_LEFT), Offset(0, EDGE_TOP), Offset(11, EDGE_LEFT), Offset(0, EDGE_TOP)},
+          {12, Offset(0, EDGE_LEFT), Prop(0, EDGE_TOP), Offset(0, EDGE_LEFT), Offset(12, EDGE_TOP)}},
+         Rect{0, 0, 100, -4},  // a reference with negative height
+         {0, 0, 200, 30},
+         {{10, Rect{50, 0, 150, 10}}, {11, Rect{50 + 10 * 100, 0, 1060, 10}}, {12, Rect{0, 10 * 30, 5, 310}}}},
+        {"keep width and keep height",
+         {0, 0, 300, 200},
+         {{5, Rect{250, 150, 290, 175}}},
+         {{5, Offset(0, EDGE_RIGHT), Offset(0, EDGE_BOTTOM), Rule(LAYOUT_KEEP_WIDTH, 77, 9),
+           Rule(LAYOUT_KEEP_HEIGHT, 77, 9)}},
+         std::nullopt,
+         {0, 0, 500, 100},
+         {{5, Rect{450, 50, 490, 75}}}},
+        // Right: the unknown reference edge is 0 now and when captured, so the right edge stays.
+        {"an unknown kind or edge gives zero",
+         {0, 0, 300, 200},
+         {{5, Rect{10, 20, 30, 40}}},
+         {{5, Rule(0, 0, EDGE_LEFT), Rule(5, 0, EDGE_TOP), Offset(0, 9), Rule(LAYOUT_OFFSET, 0, EDGE_BOTTOM)}},
+         std::nullopt,
+         {0, 0, 300, 200},
+         {{5, Rect{0, 0, 30, 40}}}},
     };
-    CDialogLayout layout;
-    InitWith(layout, window, rows);
+    for (const ResizeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeLayoutWindow window;
+        window.client = c.capturedClient;
+        window.controls = c.controls;
+        CDialogLayout layout;
+        ASSERT_TRUE(layout.Init(window, c.reference, c.rows.data(), static_cast<std::int32_t>(c.rows.size()), false));
 
-    window.SetClientSize(839, 451);
-    EXPECT_TRUE(layout.Reposition());
-    EXPECT_EQ(window.controls[10], (Rect{20, 0, 819, 10}));
-    // 20 + 799 * 100 / 400 = 219; 819 + 799 * (-220) / 400 = 819 - 439 = 380.
-    EXPECT_EQ(window.controls[11], (Rect{219, 20, 380, 30}));
-    // 100 * 451 / 300 = 150; the bottom keeps its distance from the control's own new top.
-    EXPECT_EQ(window.controls[12], (Rect{0, 150, 429, 160}));
-}
-
-TEST(DialogLayout, EmptyCapturedAxisDividesByOne)
-{
-    FakeLayoutWindow window;
-    window.SetClientSize(100, 100);
-    window.controls[10] = Rect{50, 0, 50, 10};  // no width when captured
-    window.controls[11] = Rect{60, 0, 70, 10};
-    window.controls[12] = Rect{0, 10, 5, 20};
-    const LAYOUT_ROW rows[] = {
-        {10, Offset(0, EDGE_LEFT), Offset(0, EDGE_TOP), Offset(0, EDGE_RIGHT), Offset(0, EDGE_TOP)},
-        {11, Prop(10, EDGE_LEFT), Offset(0, EDGE_TOP), Offset(11, EDGE_LEFT), Offset(0, EDGE_TOP)},
-        {12, Offset(0, EDGE_LEFT), Prop(0, EDGE_TOP), Offset(0, EDGE_LEFT), Offset(12, EDGE_TOP)},
-    };
-    CDialogLayout layout;
-    ASSERT_TRUE(layout.Init(window, Rect{0, 0, 100, -4}, rows, 3, false));  // a reference with negative height
-
-    window.SetClientSize(200, 30);
-    layout.Reposition();
-    EXPECT_EQ(window.controls[10], (Rect{50, 0, 150, 10}));
-    EXPECT_EQ(window.controls[11], (Rect{50 + 10 * 100, 0, 1060, 10}));
-    EXPECT_EQ(window.controls[12], (Rect{0, 10 * 30, 5, 310}));
-}
-
-TEST(DialogLayout, KeepWidthAndKeepHeight)
-{
-    FakeLayoutWindow window;
-    window.SetClientSize(300, 200);
-    window.controls[5] = Rect{250, 150, 290, 175};
-    const LAYOUT_ROW rows[] = {{5, Offset(0, EDGE_RIGHT), Offset(0, EDGE_BOTTOM), Rule(LAYOUT_KEEP_WIDTH, 77, 9),
-                                Rule(LAYOUT_KEEP_HEIGHT, 77, 9)}};
-    CDialogLayout layout;
-    InitWith(layout, window, rows);
-
-    window.SetClientSize(500, 100);
-    layout.Reposition();
-    EXPECT_EQ(window.controls[5], (Rect{450, 50, 490, 75}));
-}
-
-TEST(DialogLayout, UnknownKindOrEdgeGivesZero)
-{
-    FakeLayoutWindow window;
-    window.SetClientSize(300, 200);
-    window.controls[5] = Rect{10, 20, 30, 40};
-    const LAYOUT_ROW rows[] = {
-        {5, Rule(0, 0, EDGE_LEFT), Rule(5, 0, EDGE_TOP), Offset(0, 9), Rule(LAYOUT_OFFSET, 0, EDGE_BOTTOM)}};
-    CDialogLayout layout;
-    InitWith(layout, window, rows);
-
-    layout.Reposition();
-    // Right: the unknown reference edge is 0 now and when captured, so the right edge stays.
-    EXPECT_EQ(window.controls[5], (Rect{0, 0, 30, 40}));
+        window.client = c.resizedClient;
+        EXPECT_TRUE(layout.Reposition());
+        EXPECT_EQ(window.controls, c.expected);
+    }
 }
 
 TEST(DialogLayout, AtTheCapturedSizeEveryControlKeepsItsRectangle)
