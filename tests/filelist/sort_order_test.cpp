@@ -31,62 +31,53 @@ Texts Sorted(Texts texts, const CodePage& codePage = CodePage()) {
     return texts;
 }
 
-TEST(CompareListTextsTest, FoldsOnlyAsciiLetters) {
+// The comparison's sign for pairs of texts, under a single-byte code page unless `dbcs`.
+TEST(CompareListTextsTest, OrdersPairsByTheFoldedCharacters) {
+    struct Case {
+        const char* why;
+        std::string left;
+        std::string right;
+        int sign;
+        bool dbcs;
+    };
+    const Case cases[] = {
+        {"ASCII letters fold", "README.txt", "readme.txt", 0, false},
+        {"ASCII letters fold", "Z", "z", 0, false},
+        {"the neighbours of A-Z are not folded", "@", "`", -1, false},
+        {"the neighbours of A-Z are not folded", "[", "{", -1, false},
+        {"Latin-1 letters are not folded", "\xC4", "\xE4", -1, false},
+        {"bytes are unsigned", "a", "\xE9", -1, false},
+        {"bytes are unsigned", "\x7F", "\x80", -1, false},
+        {"shorter is smaller", "abc", "abcd", -1, false},
+        {"shorter is smaller", "abcd", "ABC", 1, false},
+        {"empty texts", "", "", 0, false},
+        {"empty texts", "", "a", -1, false},
+        {"separators sort before letters", "a_b.txt", "ab.txt", -1, false},
+        {"separators sort before letters", "C:\\dir\\file", "C:\\dirA\\file", -1, false},
+        {"digits compare as characters", "part10", "part2", -1, false},
+        {"the folder decides", "C:\\a\\z.txt", "C:\\b\\x.txt", -1, false},
+        {"the folder decides", "C:\\b\\x.txt", "C:\\B\\y.txt", -1, false},
+        // Byte for byte 0x95 < 0xA5 and 0x95 < 0xFF; as characters 0x955C is above both.
+        {"a double-byte character sorts after every single byte", "\x95\x5C", "\xA5", 1, true},
+        {"a double-byte character sorts after every single byte", "\x95\x5C", "\xFF", 1, true},
+        {"without lead bytes the same pair is two single bytes", "\x95\x5C", "\xA5", -1, false},
+        {"a trail byte that looks like 'A' is not folded", "\x95" "A", "\x95" "a", -1, true},
+        {"without lead bytes that 'A' folds", "\x95" "A", "\x95" "a", 0, false},
+        {"a trail byte that is itself a lead byte starts no character", "\x81\x81" "A", "\x81\x81" "a", 0, true},
+        // The folder "\x95\x5C" is one character, after every single byte such as 0xA5.
+        {"a trail byte equal to '\\' is not a separator", "C:\\\x95\x5C\\b", "C:\\\xA5\\a", 1, true},
+        {"without lead bytes 0x5C separates", "C:\\\x95\x5C\\b", "C:\\\xA5\\a", -1, false},
+        {"the code page upper-cases double-byte characters", "x\x82\x81y", "X\x82\x60Y", 0, true},
+        {"0x8260 is below 0x8261", "\x82\x60", "\x82\x82", -1, true},
+        {"a lead byte at the very end stands alone", "a\x95", "a\x95\x40", -1, true},
+        {"a lead byte at the very end stands alone", "a\x95", "A\x95", 0, true},
+    };
     const CodePage single;
-    EXPECT_EQ(CompareListTexts("README.txt", "readme.txt", single), 0);
-    EXPECT_EQ(CompareListTexts("Z", "z", single), 0);
-    EXPECT_EQ(CompareListTexts("@", "`", single), -1);  // the neighbours of A-Z are not folded
-    EXPECT_EQ(CompareListTexts("[", "{", single), -1);
-    EXPECT_NE(CompareListTexts("\xC4", "\xE4", single), 0);  // Latin-1 letters are not folded
-}
-
-TEST(CompareListTextsTest, BytesAreUnsignedAndShorterIsSmaller) {
-    const CodePage single;
-    EXPECT_EQ(CompareListTexts("a", "\xE9", single), -1);
-    EXPECT_EQ(CompareListTexts("\x7F", "\x80", single), -1);
-    EXPECT_EQ(CompareListTexts("abc", "abcd", single), -1);
-    EXPECT_EQ(CompareListTexts("abcd", "ABC", single), 1);
-    EXPECT_EQ(CompareListTexts("", "", single), 0);
-    EXPECT_EQ(CompareListTexts("", "a", single), -1);
-}
-
-TEST(CompareListTextsTest, SeparatorsAndDigitsSortBeforeLetters) {
-    const CodePage single;
-    EXPECT_LT(CompareListTexts("a_b.txt", "ab.txt", single), 0);
-    EXPECT_LT(CompareListTexts("C:\\dir\\file", "C:\\dirA\\file", single), 0);
-    EXPECT_LT(CompareListTexts("part10", "part2", single), 0);
-    EXPECT_LT(CompareListTexts("C:\\a\\z.txt", "C:\\b\\x.txt", single), 0);
-    EXPECT_LT(CompareListTexts("C:\\b\\x.txt", "C:\\B\\y.txt", single), 0);
-}
-
-TEST(CompareListTextsTest, DoubleByteCharacterSortsAfterEverySingleByte) {
     const CodePage dbcs = DoubleByteCodePage();
-    // Byte for byte 0x95 < 0xA5 and 0x95 < 0xFF; as characters 0x955C is above both.
-    EXPECT_GT(CompareListTexts("\x95\x5C", "\xA5", dbcs), 0);
-    EXPECT_GT(CompareListTexts("\x95\x5C", "\xFF", dbcs), 0);
-    EXPECT_LT(CompareListTexts("\x95\x5C", "\xA5", CodePage()), 0);
-}
-
-TEST(CompareListTextsTest, TrailBytesBelongToTheirCharacter) {
-    const CodePage dbcs = DoubleByteCodePage();
-    // A trail byte that looks like 'A' is not folded.
-    EXPECT_NE(CompareListTexts("\x95" "A", "\x95" "a", dbcs), 0);
-    EXPECT_EQ(CompareListTexts("\x95" "A", "\x95" "a", CodePage()), 0);
-    // A trail byte that is itself a lead byte does not start a new character.
-    EXPECT_EQ(CompareListTexts("\x81\x81" "A", "\x81\x81" "a", dbcs), 0);
-    // A trail byte equal to '\\' is part of its character, not a separator: the folder
-    // "\x95\x5C" is one character, after every single byte such as 0xA5.
-    EXPECT_GT(CompareListTexts("C:\\\x95\x5C\\b", "C:\\\xA5\\a", dbcs), 0);
-    EXPECT_LT(CompareListTexts("C:\\\x95\x5C\\b", "C:\\\xA5\\a", CodePage()), 0);
-}
-
-TEST(CompareListTextsTest, DoubleByteCharactersAreUpperCasedByTheCodePage) {
-    const CodePage dbcs = DoubleByteCodePage();
-    EXPECT_EQ(CompareListTexts("x\x82\x81y", "X\x82\x60Y", dbcs), 0);
-    EXPECT_LT(CompareListTexts("\x82\x60", "\x82\x82", dbcs), 0);  // 0x8260 vs 0x8261
-    // A lead byte at the very end stands alone.
-    EXPECT_LT(CompareListTexts("a\x95", "a\x95\x40", dbcs), 0);
-    EXPECT_EQ(CompareListTexts("a\x95", "A\x95", dbcs), 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.why) + ": \"" + c.left + "\" against \"" + c.right + "\"");
+        EXPECT_EQ(Sign(CompareListTexts(c.left, c.right, c.dbcs ? dbcs : single)), c.sign);
+    }
 }
 
 TEST(ListSortKeyTest, KeysOrderExactlyAsTheComparison) {
