@@ -40,8 +40,7 @@ int main(int argc, char** argv)
         ::ShowWindow(window, SW_MINIMIZE);
     } else if (argc >= 4) {
         ::ShowWindow(window, SW_RESTORE);
-        ::SetWindowPos(window, nullptr, 40, 40, std::atoi(argv[2]), std::atoi(argv[3]),
-                       SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SetWindowPos(window, nullptr, 40, 40, std::atoi(argv[2]), std::atoi(argv[3]), SWP_NOZORDER | SWP_NOACTIVATE);
     }
     ::Sleep(300);
     return 0;

@@ -36,8 +36,7 @@ private:
 std::vector<std::string> PendingFilesFromTokens(const CCommandLineTokens& tokens);
 
 // Queues every file the command line names on target, which offers AddPendingFile(std::string).
-template <typename Target>
-void ApplyCommandLine(Target& target, const CCommandLineTokens& tokens)
+template <typename Target> void ApplyCommandLine(Target& target, const CCommandLineTokens& tokens)
 {
     for (std::string& path : PendingFilesFromTokens(tokens)) {
         target.AddPendingFile(std::move(path));

@@ -7,9 +7,12 @@
 namespace filelist {
 
 DragReorder::DragReorder(ListBox& list, ItemFinder itemFromPoint, MarkPainter invertMark)
-    : m_list(list), m_itemFromPoint(std::move(itemFromPoint)), m_invertMark(std::move(invertMark)) {}
+    : m_list(list), m_itemFromPoint(std::move(itemFromPoint)), m_invertMark(std::move(invertMark))
+{
+}
 
-int DragReorder::OnNotification(DragNotification code, ScreenPoint point) {
+int DragReorder::OnNotification(DragNotification code, ScreenPoint point)
+{
     switch (code) {
     case DragNotification::BeginDrag:
         return BeginDrag(point) ? 1 : 0;
@@ -25,13 +28,15 @@ int DragReorder::OnNotification(DragNotification code, ScreenPoint point) {
     return 0;
 }
 
-bool DragReorder::BeginDrag(ScreenPoint point) {
+bool DragReorder::BeginDrag(ScreenPoint point)
+{
     m_markIndex = -1;
     DrawInsert(m_itemFromPoint(point, true));
     return true;
 }
 
-DragCursor DragReorder::Dragging(ScreenPoint point) {
+DragCursor DragReorder::Dragging(ScreenPoint point)
+{
     const int index = m_itemFromPoint(point, false);
     DrawInsert(index);
     // Asked again with scrolling on only so the list scrolls while the pointer is outside it.
@@ -39,15 +44,12 @@ DragCursor DragReorder::Dragging(ScreenPoint point) {
     return index == -1 ? DragCursor::Stop : DragCursor::Move;
 }
 
-void DragReorder::CancelDrag(ScreenPoint) {
-    DrawInsert(-1);
-}
+void DragReorder::CancelDrag(ScreenPoint) { DrawInsert(-1); }
 
-void DragReorder::Dropped(ScreenPoint point) {
-    Dropped(m_list.GetCurSel(), point);
-}
+void DragReorder::Dropped(ScreenPoint point) { Dropped(m_list.GetCurSel(), point); }
 
-void DragReorder::Dropped(int source, ScreenPoint point) {
+void DragReorder::Dropped(int source, ScreenPoint point)
+{
     DrawInsert(-1);
     const int target = m_itemFromPoint(point, true);
     // Dropping on itself or on the next item would leave the order as it is.
@@ -66,7 +68,8 @@ void DragReorder::Dropped(int source, ScreenPoint point) {
     m_list.SetCurSel(inserted);
 }
 
-void DragReorder::DrawInsert(int index) {
+void DragReorder::DrawInsert(int index)
+{
     if (index == m_markIndex) {
         return;
     }
@@ -75,7 +78,8 @@ void DragReorder::DrawInsert(int index) {
     m_markIndex = index;
 }
 
-void DragReorder::InvertMarkAt(int index) const {
+void DragReorder::InvertMarkAt(int index) const
+{
     if (index != -1) {
         m_invertMark(index);
     }

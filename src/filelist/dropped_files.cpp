@@ -4,7 +4,8 @@
 namespace filelist {
 
 void AppendDroppedFiles(ListBox& list, const std::vector<std::string>& droppedNames,
-                        const FileAttributesQuery& attributesOf) {
+                        const FileAttributesQuery& attributesOf)
+{
     for (const std::string& name : droppedNames) {
         if ((attributesOf(name) & kFileAttributeDirectory) == 0) {
             list.AddString(name);

@@ -6,16 +6,12 @@
 namespace filelist {
 namespace {
 
-bool IsFailure(int result) {
-    return result == kListBoxError || result == kListBoxErrorSpace;
-}
+bool IsFailure(int result) { return result == kListBoxError || result == kListBoxErrorSpace; }
 
 // Ends the session even when a measurement throws.
 class MeasuringSession {
 public:
-    explicit MeasuringSession(ExtentMeasurer& measurer) : m_measurer(measurer) {
-        m_measurer.BeginMeasuringSession();
-    }
+    explicit MeasuringSession(ExtentMeasurer& measurer) : m_measurer(measurer) { m_measurer.BeginMeasuringSession(); }
     ~MeasuringSession() { m_measurer.EndMeasuringSession(); }
     MeasuringSession(const MeasuringSession&) = delete;
     MeasuringSession& operator=(const MeasuringSession&) = delete;
@@ -26,18 +22,17 @@ private:
 
 }  // namespace
 
-int TextWidthFromExtent(int measuredWidth) {
-    return measuredWidth + 3;
-}
+int TextWidthFromExtent(int measuredWidth) { return measuredWidth + 3; }
 
-int TextWidthFromTabbedExtent(std::uint32_t tabbedExtent) {
+int TextWidthFromTabbedExtent(std::uint32_t tabbedExtent)
+{
     const auto lowWord = static_cast<int>(tabbedExtent & 0xFFFFu);
     const int signedWidth = lowWord >= 0x8000 ? lowWord - 0x10000 : lowWord;
     return signedWidth + 2;
 }
 
-void GrowHorizontalExtent(ListBox& list, int result, const std::string& addedText,
-                          ExtentMeasurer& measurer) {
+void GrowHorizontalExtent(ListBox& list, int result, const std::string& addedText, ExtentMeasurer& measurer)
+{
     if (IsFailure(result)) {
         return;
     }
@@ -47,7 +42,8 @@ void GrowHorizontalExtent(ListBox& list, int result, const std::string& addedTex
     }
 }
 
-void RecalcHorizontalExtent(ListBox& list, int result, ExtentMeasurer& measurer) {
+void RecalcHorizontalExtent(ListBox& list, int result, ExtentMeasurer& measurer)
+{
     if (IsFailure(result)) {
         return;
     }
@@ -64,8 +60,6 @@ void RecalcHorizontalExtent(ListBox& list, int result, ExtentMeasurer& measurer)
     list.SetHorizontalExtent(widest);
 }
 
-void ResetHorizontalExtent(ListBox& list) {
-    list.SetHorizontalExtent(0);
-}
+void ResetHorizontalExtent(ListBox& list) { list.SetHorizontalExtent(0); }
 
 }  // namespace filelist

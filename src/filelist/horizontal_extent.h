@@ -32,8 +32,7 @@ int TextWidthFromExtent(int measuredWidth);
 int TextWidthFromTabbedExtent(std::uint32_t tabbedExtent);
 
 // After an append or insert answered `result`: grows the extent to fit `addedText`.
-void GrowHorizontalExtent(ListBox& list, int result, const std::string& addedText,
-                          ExtentMeasurer& measurer);
+void GrowHorizontalExtent(ListBox& list, int result, const std::string& addedText, ExtentMeasurer& measurer);
 // After a delete or directory listing answered `result`: recomputes over every item.
 void RecalcHorizontalExtent(ListBox& list, int result, ExtentMeasurer& measurer);
 // After a clear, whatever it answered.

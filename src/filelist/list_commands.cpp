@@ -6,7 +6,8 @@
 
 namespace filelist {
 
-void RemoveSelected(ListBox& list) {
+void RemoveSelected(ListBox& list)
+{
     const int selection = list.GetCurSel();
     if (selection == kListBoxError) {
         return;
@@ -14,11 +15,10 @@ void RemoveSelected(ListBox& list) {
     list.DeleteString(selection);
 }
 
-void RemoveAll(ListBox& list) {
-    list.ResetContent();
-}
+void RemoveAll(ListBox& list) { list.ResetContent(); }
 
-void SortList(ListBox& list, const CodePage& codePage) {
+void SortList(ListBox& list, const CodePage& codePage)
+{
     const int count = list.GetCount();
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(count > 0 ? count : 0));

@@ -6,30 +6,25 @@
 namespace filelist {
 namespace {
 
-int CountOf(std::size_t size) {
-    return static_cast<int>(size);
-}
+int CountOf(std::size_t size) { return static_cast<int>(size); }
 
 }  // namespace
 
-MemoryListBox::FunctionMeasurer::FunctionMeasurer(TextWidthFunction textWidth)
-    : m_textWidth(std::move(textWidth)) {}
+MemoryListBox::FunctionMeasurer::FunctionMeasurer(TextWidthFunction textWidth) : m_textWidth(std::move(textWidth)) {}
 
-int MemoryListBox::FunctionMeasurer::TextWidth(const std::string& text) {
+int MemoryListBox::FunctionMeasurer::TextWidth(const std::string& text)
+{
     return m_textWidth ? m_textWidth(text) : CountOf(text.size());
 }
 
 MemoryListBox::MemoryListBox(TextWidthFunction textWidth) : m_measurer(std::move(textWidth)) {}
 
-void MemoryListBox::SetTextWidth(TextWidthFunction textWidth) {
-    m_measurer = FunctionMeasurer(std::move(textWidth));
-}
+void MemoryListBox::SetTextWidth(TextWidthFunction textWidth) { m_measurer = FunctionMeasurer(std::move(textWidth)); }
 
-void MemoryListBox::SetCapacity(std::optional<std::size_t> maxItems) {
-    m_capacity = maxItems;
-}
+void MemoryListBox::SetCapacity(std::optional<std::size_t> maxItems) { m_capacity = maxItems; }
 
-std::vector<std::string> MemoryListBox::Texts() const {
+std::vector<std::string> MemoryListBox::Texts() const
+{
     std::vector<std::string> texts;
     texts.reserve(m_items.size());
     for (const Item& item : m_items) {
@@ -38,23 +33,19 @@ std::vector<std::string> MemoryListBox::Texts() const {
     return texts;
 }
 
-bool MemoryListBox::IsValidIndex(int index) const {
-    return index >= 0 && index < CountOf(m_items.size());
-}
+bool MemoryListBox::IsValidIndex(int index) const { return index >= 0 && index < CountOf(m_items.size()); }
 
-bool MemoryListBox::IsFull() const {
-    return m_capacity && m_items.size() >= *m_capacity;
-}
+bool MemoryListBox::IsFull() const { return m_capacity && m_items.size() >= *m_capacity; }
 
-int MemoryListBox::GetCount() const {
-    return CountOf(m_items.size());
-}
+int MemoryListBox::GetCount() const { return CountOf(m_items.size()); }
 
-std::string MemoryListBox::GetText(int index) const {
+std::string MemoryListBox::GetText(int index) const
+{
     return IsValidIndex(index) ? m_items[static_cast<std::size_t>(index)].text : std::string();
 }
 
-int MemoryListBox::InsertItem(int index, const std::string& text) {
+int MemoryListBox::InsertItem(int index, const std::string& text)
+{
     const int count = CountOf(m_items.size());
     const int position = index == -1 ? count : index;
     if (position < 0 || position > count) {
@@ -71,19 +62,22 @@ int MemoryListBox::InsertItem(int index, const std::string& text) {
     return position;
 }
 
-int MemoryListBox::AddString(const std::string& text) {
+int MemoryListBox::AddString(const std::string& text)
+{
     const int result = InsertItem(-1, text);
     GrowHorizontalExtent(*this, result, text, m_measurer);
     return result;
 }
 
-int MemoryListBox::InsertString(int index, const std::string& text) {
+int MemoryListBox::InsertString(int index, const std::string& text)
+{
     const int result = InsertItem(index, text);
     GrowHorizontalExtent(*this, result, text, m_measurer);
     return result;
 }
 
-int MemoryListBox::DeleteString(int index) {
+int MemoryListBox::DeleteString(int index)
+{
     int result = kListBoxError;
     if (IsValidIndex(index)) {
         m_items.erase(m_items.begin() + index);
@@ -98,17 +92,17 @@ int MemoryListBox::DeleteString(int index) {
     return result;
 }
 
-void MemoryListBox::ResetContent() {
+void MemoryListBox::ResetContent()
+{
     m_items.clear();
     m_selection = kListBoxError;
     ResetHorizontalExtent(*this);
 }
 
-int MemoryListBox::GetCurSel() const {
-    return m_selection;
-}
+int MemoryListBox::GetCurSel() const { return m_selection; }
 
-int MemoryListBox::SetCurSel(int index) {
+int MemoryListBox::SetCurSel(int index)
+{
     if (index == -1) {
         m_selection = kListBoxError;
         return kListBoxError;
@@ -120,11 +114,13 @@ int MemoryListBox::SetCurSel(int index) {
     return index;
 }
 
-std::uintptr_t MemoryListBox::GetItemData(int index) const {
+std::uintptr_t MemoryListBox::GetItemData(int index) const
+{
     return IsValidIndex(index) ? m_items[static_cast<std::size_t>(index)].data : kItemDataError;
 }
 
-int MemoryListBox::SetItemData(int index, std::uintptr_t data) {
+int MemoryListBox::SetItemData(int index, std::uintptr_t data)
+{
     if (!IsValidIndex(index)) {
         return kListBoxError;
     }
@@ -132,12 +128,8 @@ int MemoryListBox::SetItemData(int index, std::uintptr_t data) {
     return 0;
 }
 
-int MemoryListBox::GetHorizontalExtent() const {
-    return m_horizontalExtent;
-}
+int MemoryListBox::GetHorizontalExtent() const { return m_horizontalExtent; }
 
-void MemoryListBox::SetHorizontalExtent(int extent) {
-    m_horizontalExtent = extent;
-}
+void MemoryListBox::SetHorizontalExtent(int extent) { m_horizontalExtent = extent; }
 
 }  // namespace filelist

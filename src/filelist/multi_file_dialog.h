@@ -14,8 +14,7 @@ class CMultiFileDialog : public CFileDialog {
 public:
     // The base's arguments, passed on unchanged; the structure size is left to the framework.
     explicit CMultiFileDialog(BOOL bOpenFileDialog, const char* defaultExtension = nullptr,
-                              const char* fileName = nullptr,
-                              DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                              const char* fileName = nullptr, DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                               const char* filter = nullptr, CWnd* parent = nullptr);
 
     static const CRuntimeClass* ThisClass();

@@ -66,10 +66,7 @@ std::vector<std::string> SplitQuotedNames(const std::string& namesText)
     return names;
 }
 
-std::string JoinOverflowPath(const std::string& folder, const std::string& name)
-{
-    return folder + kBackslash + name;
-}
+std::string JoinOverflowPath(const std::string& folder, const std::string& name) { return folder + kBackslash + name; }
 
 std::optional<std::vector<std::string>> ReadResultBuffer(std::string_view buffer)
 {
@@ -97,8 +94,7 @@ std::optional<std::vector<std::string>> ReadResultBuffer(std::string_view buffer
     return paths;
 }
 
-std::vector<std::string> SelectedPaths(std::string_view resultBuffer,
-                                       const std::optional<SelectionCapture>& capture)
+std::vector<std::string> SelectedPaths(std::string_view resultBuffer, const std::optional<SelectionCapture>& capture)
 {
     if (capture) {
         std::vector<std::string> paths;

@@ -38,8 +38,7 @@ struct SelectionCapture {
 
 // The paths the Add command appends: the captured selection when there is one, else the
 // result buffer; a cut-off buffer without a capture gives nothing.
-std::vector<std::string> SelectedPaths(std::string_view resultBuffer,
-                                       const std::optional<SelectionCapture>& capture);
+std::vector<std::string> SelectedPaths(std::string_view resultBuffer, const std::optional<SelectionCapture>& capture);
 
 // Iteration over a list of selected paths in the dialog's manner: a position is a 1-based
 // index of the next path, 0 once there are no more.

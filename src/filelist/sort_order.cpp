@@ -12,11 +12,13 @@ struct Character {
     std::size_t length = 0;
 };
 
-std::uint16_t FoldAsciiUpper(unsigned char byte) {
+std::uint16_t FoldAsciiUpper(unsigned char byte)
+{
     return static_cast<std::uint16_t>(byte >= 'A' && byte <= 'Z' ? byte + 0x20 : byte);
 }
 
-Character CharacterAt(std::string_view text, std::size_t position, const CodePage& codePage) {
+Character CharacterAt(std::string_view text, std::size_t position, const CodePage& codePage)
+{
     const auto byte = static_cast<unsigned char>(text[position]);
     // A lead byte with nothing after it stands alone, as it does before a terminator.
     if (codePage.IsLeadByte(byte) && position + 1 < text.size()) {
@@ -31,19 +33,21 @@ Character CharacterAt(std::string_view text, std::size_t position, const CodePag
 
 CodePage::CodePage() = default;
 
-CodePage::CodePage(const LeadByteTest& isLeadByte, DoubleByteUpper toUpper)
-    : m_toUpper(std::move(toUpper)) {
+CodePage::CodePage(const LeadByteTest& isLeadByte, DoubleByteUpper toUpper) : m_toUpper(std::move(toUpper))
+{
     for (std::size_t byte = 0; byte < m_leadBytes.size(); ++byte) {
         m_leadBytes[byte] = isLeadByte(static_cast<unsigned char>(byte));
         m_hasLeadBytes = m_hasLeadBytes || m_leadBytes[byte];
     }
 }
 
-std::uint16_t CodePage::ToUpper(std::uint16_t doubleByteCharacter) const {
+std::uint16_t CodePage::ToUpper(std::uint16_t doubleByteCharacter) const
+{
     return m_toUpper ? m_toUpper(doubleByteCharacter) : doubleByteCharacter;
 }
 
-int CompareListTexts(std::string_view a, std::string_view b, const CodePage& codePage) {
+int CompareListTexts(std::string_view a, std::string_view b, const CodePage& codePage)
+{
     std::size_t positionA = 0;
     std::size_t positionB = 0;
     while (positionA < a.size() && positionB < b.size()) {
@@ -63,7 +67,8 @@ int CompareListTexts(std::string_view a, std::string_view b, const CodePage& cod
     return aEnded ? -1 : 1;
 }
 
-std::string ListSortKey(std::string_view text, const CodePage& codePage) {
+std::string ListSortKey(std::string_view text, const CodePage& codePage)
+{
     std::string key;
     if (!codePage.HasLeadBytes()) {
         key.reserve(text.size());
@@ -84,7 +89,8 @@ std::string ListSortKey(std::string_view text, const CodePage& codePage) {
     return key;
 }
 
-void SortListTexts(std::vector<std::string>& texts, const CodePage& codePage) {
+void SortListTexts(std::vector<std::string>& texts, const CodePage& codePage)
+{
     std::vector<std::string> keys;
     keys.reserve(texts.size());
     for (const std::string& text : texts) {
@@ -93,9 +99,7 @@ void SortListTexts(std::vector<std::string>& texts, const CodePage& codePage) {
     // Exchanges move positions only; the texts themselves are moved once at the end.
     std::vector<std::size_t> order(texts.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    ExchangeSort(order, [&keys](std::size_t left, std::size_t right) {
-        return keys[left].compare(keys[right]);
-    });
+    ExchangeSort(order, [&keys](std::size_t left, std::size_t right) { return keys[left].compare(keys[right]); });
     std::vector<std::string> sorted;
     sorted.reserve(texts.size());
     for (const std::size_t index : order) {

@@ -43,8 +43,8 @@ int CompareListTexts(std::string_view a, std::string_view b, const CodePage& cod
 std::string ListSortKey(std::string_view text, const CodePage& codePage);
 
 // For j = 0..n-2, for k = n-1 down to j+1: exchange j and k when compare(j, k) > 0.
-template <typename T, typename Compare>
-void ExchangeSort(std::vector<T>& items, Compare compare) {
+template <typename T, typename Compare> void ExchangeSort(std::vector<T>& items, Compare compare)
+{
     const std::size_t count = items.size();
     for (std::size_t j = 0; j + 1 < count; ++j) {
         for (std::size_t k = count - 1; k > j; --k) {

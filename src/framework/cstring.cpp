@@ -12,8 +12,7 @@ std::size_t Clamp(int value, std::size_t limit)
 }
 
 // Visits the start of every character; a lead byte takes its trail byte with it.
-template <class Visit>
-void ForEachCharacter(const std::string& text, UINT codePage, Visit visit)
+template <class Visit> void ForEachCharacter(const std::string& text, UINT codePage, Visit visit)
 {
     for (std::size_t i = 0; i < text.size(); ++i) {
         visit(i);
@@ -24,10 +23,7 @@ void ForEachCharacter(const std::string& text, UINT codePage, Visit visit)
 
 }  // namespace
 
-CString CString::Left(int count) const
-{
-    return CString(m_text.substr(0, Clamp(count, m_text.size())));
-}
+CString CString::Left(int count) const { return CString(m_text.substr(0, Clamp(count, m_text.size()))); }
 
 CString CString::Right(int count) const
 {
@@ -35,10 +31,7 @@ CString CString::Right(int count) const
     return CString(m_text.substr(m_text.size() - n));
 }
 
-CString CString::Mid(int first) const
-{
-    return CString(m_text.substr(Clamp(first, m_text.size())));
-}
+CString CString::Mid(int first) const { return CString(m_text.substr(Clamp(first, m_text.size()))); }
 
 CString CString::Mid(int first, int count) const
 {
@@ -46,10 +39,7 @@ CString CString::Mid(int first, int count) const
     return CString(m_text.substr(start, Clamp(count, m_text.size() - start)));
 }
 
-int CString::Find(char ch, int start) const
-{
-    return Find(ch, start, CP_ACP);
-}
+int CString::Find(char ch, int start) const { return Find(ch, start, CP_ACP); }
 
 int CString::Find(char ch, int start, UINT codePage) const
 {
@@ -69,10 +59,7 @@ int CString::Find(const char* sub, int start) const
     return at == std::string::npos ? -1 : static_cast<int>(at);
 }
 
-int CString::ReverseFind(char ch) const
-{
-    return ReverseFind(ch, CP_ACP);
-}
+int CString::ReverseFind(char ch) const { return ReverseFind(ch, CP_ACP); }
 
 int CString::ReverseFind(char ch, UINT codePage) const
 {

@@ -10,7 +10,8 @@
 class CString {
 public:
     CString() = default;
-    CString(const char* text) : m_text(text != nullptr ? text : "") {}  // NOLINT: implicit, like the literals it stands for
+    CString(const char* text)
+        : m_text(text != nullptr ? text : "") {}  // NOLINT: implicit, like the literals it stands for
     CString(const char* text, int length) : m_text(text, static_cast<std::size_t>(length)) {}
     explicit CString(std::string text) : m_text(std::move(text)) {}
 
@@ -24,9 +25,21 @@ public:
     const char* c_str() const { return m_text.c_str(); }
     const std::string& str() const { return m_text; }
 
-    CString& operator+=(const CString& other) { m_text += other.m_text; return *this; }
-    CString& operator+=(const char* other) { m_text += other; return *this; }
-    CString& operator+=(char ch) { m_text += ch; return *this; }
+    CString& operator+=(const CString& other)
+    {
+        m_text += other.m_text;
+        return *this;
+    }
+    CString& operator+=(const char* other)
+    {
+        m_text += other;
+        return *this;
+    }
+    CString& operator+=(char ch)
+    {
+        m_text += ch;
+        return *this;
+    }
 
     // Out-of-range counts are clamped, as the callers' index arithmetic expects.
     CString Left(int count) const;
@@ -52,10 +65,22 @@ public:
     friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }
     friend bool operator==(const CString& a, const char* b) { return a.m_text == b; }
     friend bool operator!=(const CString& a, const char* b) { return !(a == b); }
-    friend CString operator+(CString a, const CString& b) { a += b; return a; }
-    friend CString operator+(CString a, const char* b) { a += b; return a; }
+    friend CString operator+(CString a, const CString& b)
+    {
+        a += b;
+        return a;
+    }
+    friend CString operator+(CString a, const char* b)
+    {
+        a += b;
+        return a;
+    }
     friend CString operator+(const char* a, const CString& b) { return CString(a) += b; }
-    friend CString operator+(CString a, char b) { a += b; return a; }
+    friend CString operator+(CString a, char b)
+    {
+        a += b;
+        return a;
+    }
 
 private:
     std::string m_text;

@@ -3,10 +3,7 @@
 
 #include "framework/dialog.h"
 
-HWND CDataExchange::Control(int id) const
-{
-    return ::GetDlgItem(m_pDlgWnd->m_hWnd, id);
-}
+HWND CDataExchange::Control(int id) const { return ::GetDlgItem(m_pDlgWnd->m_hWnd, id); }
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
 {

@@ -12,8 +12,8 @@ class CDataExchange {
 public:
     CDataExchange(CDialog* dialog, BOOL bSaveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(bSaveAndValidate) {}
 
-    CDialog* m_pDlgWnd;        // the dialog whose controls are exchanged
-    BOOL m_bSaveAndValidate;   // TRUE: controls to members; FALSE: members to controls
+    CDialog* m_pDlgWnd;       // the dialog whose controls are exchanged
+    BOOL m_bSaveAndValidate;  // TRUE: controls to members; FALSE: members to controls
 
     HWND Control(int id) const;
 };

@@ -7,33 +7,23 @@
 
 namespace {
 
-filelist::ScreenPoint ToScreenPoint(POINT pt)
-{
-    return {static_cast<int>(pt.x), static_cast<int>(pt.y)};
-}
+filelist::ScreenPoint ToScreenPoint(POINT pt) { return {static_cast<int>(pt.x), static_cast<int>(pt.y)}; }
 
 }  // namespace
 
 CDragListBox::CDragListBox()
-    : m_listView(*this),
-      m_dragReorder(
-          m_listView,
-          [this](filelist::ScreenPoint pt, bool autoScroll) {
-              return ItemFromPt(POINT{pt.x, pt.y}, autoScroll ? TRUE : FALSE);
-          },
-          [this](int index) { DrawSingle(index); })
+    : m_listView(*this), m_dragReorder(
+                             m_listView,
+                             [this](filelist::ScreenPoint pt, bool autoScroll) {
+                                 return ItemFromPt(POINT{pt.x, pt.y}, autoScroll ? TRUE : FALSE);
+                             },
+                             [this](int index) { DrawSingle(index); })
 {
 }
 
-void CDragListBox::PreSubclassWindow()
-{
-    ::MakeDragList(m_hWnd);
-}
+void CDragListBox::PreSubclassWindow() { ::MakeDragList(m_hWnd); }
 
-int CDragListBox::ItemFromPt(POINT pt, BOOL bAutoScroll) const
-{
-    return ::LBItemFromPt(m_hWnd, pt, bAutoScroll);
-}
+int CDragListBox::ItemFromPt(POINT pt, BOOL bAutoScroll) const { return ::LBItemFromPt(m_hWnd, pt, bAutoScroll); }
 
 bool CDragListBox::OnChildNotify(UINT, WPARAM, LPARAM lParam, LRESULT& result)
 {
@@ -58,30 +48,15 @@ bool CDragListBox::OnChildNotify(UINT, WPARAM, LPARAM lParam, LRESULT& result)
     }
 }
 
-BOOL CDragListBox::BeginDrag(POINT pt)
-{
-    return m_dragReorder.BeginDrag(ToScreenPoint(pt)) ? TRUE : FALSE;
-}
+BOOL CDragListBox::BeginDrag(POINT pt) { return m_dragReorder.BeginDrag(ToScreenPoint(pt)) ? TRUE : FALSE; }
 
-UINT CDragListBox::Dragging(POINT pt)
-{
-    return static_cast<UINT>(m_dragReorder.Dragging(ToScreenPoint(pt)));
-}
+UINT CDragListBox::Dragging(POINT pt) { return static_cast<UINT>(m_dragReorder.Dragging(ToScreenPoint(pt))); }
 
-void CDragListBox::CancelDrag(POINT pt)
-{
-    m_dragReorder.CancelDrag(ToScreenPoint(pt));
-}
+void CDragListBox::CancelDrag(POINT pt) { m_dragReorder.CancelDrag(ToScreenPoint(pt)); }
 
-void CDragListBox::Dropped(int nSrcIndex, POINT pt)
-{
-    m_dragReorder.Dropped(nSrcIndex, ToScreenPoint(pt));
-}
+void CDragListBox::Dropped(int nSrcIndex, POINT pt) { m_dragReorder.Dropped(nSrcIndex, ToScreenPoint(pt)); }
 
-void CDragListBox::DrawInsert(int nItem)
-{
-    m_dragReorder.DrawInsert(nItem);
-}
+void CDragListBox::DrawInsert(int nItem) { m_dragReorder.DrawInsert(nItem); }
 
 void CDragListBox::DrawSingle(int nIndex)
 {

@@ -25,10 +25,8 @@ std::vector<char> MakeFileDialogFilter(const char* filter, UINT codePage)
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* defaultExtension, const char* fileName, DWORD flags,
                          const char* filter, CWnd* parent, DWORD structSize)
-    : CDialog(0U, parent),
-      m_bOpenFileDialog(bOpenFileDialog),
-      m_defaultExtension(defaultExtension != nullptr ? defaultExtension : ""),
-      m_filter(MakeFileDialogFilter(filter)),
+    : CDialog(0U, parent), m_bOpenFileDialog(bOpenFileDialog),
+      m_defaultExtension(defaultExtension != nullptr ? defaultExtension : ""), m_filter(MakeFileDialogFilter(filter)),
       m_fileName(MAX_PATH, '\0')
 {
     if (fileName != nullptr)
@@ -74,10 +72,7 @@ UINT_PTR CALLBACK CFileDialog::HookProc(HWND hWnd, UINT message, WPARAM, LPARAM 
 
 void CFileDialog::OnFileNameChange() {}
 
-CString CFileDialog::GetPathName() const
-{
-    return CString(m_ofn.lpstrFile);
-}
+CString CFileDialog::GetPathName() const { return CString(m_ofn.lpstrFile); }
 
 POSITION CFileDialog::GetStartPosition() const
 {

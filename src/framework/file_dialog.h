@@ -18,9 +18,9 @@ class CFileDialog : public CDialog {
 public:
     // filter: pairs of display text and pattern, each ended by '|' ("Text (*.txt)|*.txt|").
     // structSize 0 means sizeof(OPENFILENAMEA).
-    explicit CFileDialog(BOOL bOpenFileDialog, const char* defaultExtension = nullptr,
-                         const char* fileName = nullptr, DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                         const char* filter = nullptr, CWnd* parent = nullptr, DWORD structSize = 0);
+    explicit CFileDialog(BOOL bOpenFileDialog, const char* defaultExtension = nullptr, const char* fileName = nullptr,
+                         DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, const char* filter = nullptr,
+                         CWnd* parent = nullptr, DWORD structSize = 0);
 
     // IDOK when the user chose a name, IDCANCEL when the dialog was cancelled or failed
     // (CommDlgExtendedError tells which).
@@ -48,8 +48,8 @@ private:
 
     BOOL m_bOpenFileDialog;
     std::string m_defaultExtension;
-    std::vector<char> m_filter;            // the filter with its terminators
-    std::vector<char> m_fileName;          // the default result buffer
+    std::vector<char> m_filter;    // the filter with its terminators
+    std::vector<char> m_fileName;  // the default result buffer
 };
 
 // The filter text with each '|' (outside double-byte characters of codePage) made a terminator,

@@ -30,6 +30,9 @@ public:
     }
     int GetHorizontalExtent() const { return int(SendMessage(LB_GETHORIZONTALEXTENT)); }
     void SetHorizontalExtent(int extent) const { SendMessage(LB_SETHORIZONTALEXTENT, WPARAM(extent)); }
-    int GetItemRect(int index, RECT* rect) const { return int(SendMessage(LB_GETITEMRECT, WPARAM(index), LPARAM(rect))); }
+    int GetItemRect(int index, RECT* rect) const
+    {
+        return int(SendMessage(LB_GETITEMRECT, WPARAM(index), LPARAM(rect)));
+    }
     int GetTopIndex() const { return int(SendMessage(LB_GETTOPINDEX)); }
 };

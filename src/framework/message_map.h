@@ -34,8 +34,7 @@ private:
 enum class MessageKind { Message, Command, Update };
 
 // One table entry. Build entries with the static helpers so the handler types are checked.
-template <class T>
-struct MessageEntry {
+template <class T> struct MessageEntry {
     using MessageHandler = LRESULT (T::*)(WPARAM, LPARAM);
     using CommandHandler = void (T::*)();
     using UpdateHandler = void (T::*)(CCmdUI&);
@@ -61,13 +60,9 @@ struct MessageEntry {
 };
 
 // Commands are WM_COMMAND from a menu (code 0), an accelerator (code 1) or a button click (BN_CLICKED, 0).
-inline bool IsPlainCommand(WPARAM wParam)
-{
-    return HIWORD(wParam) == 0 || HIWORD(wParam) == 1;
-}
+inline bool IsPlainCommand(WPARAM wParam) { return HIWORD(wParam) == 0 || HIWORD(wParam) == 1; }
 
-template <class T>
-class MessageMap final : public MessageMapBase {
+template <class T> class MessageMap final : public MessageMapBase {
 public:
     template <std::size_t N>
     MessageMap(const MessageMapBase* base, const MessageEntry<T> (&entries)[N])

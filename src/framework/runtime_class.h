@@ -34,8 +34,7 @@ public:
 // The information of a class T whose base class is Base; T names itself with a static ThisClass():
 //   static const CRuntimeClass* ThisClass() { return RuntimeClassOf<CSuccessDlg, CObject>("CSuccessDlg"); }
 //   const CRuntimeClass* GetRuntimeClass() const override { return ThisClass(); }
-template <class T, class Base>
-const CRuntimeClass* RuntimeClassOf(const char* name)
+template <class T, class Base> const CRuntimeClass* RuntimeClassOf(const char* name)
 {
     static const CRuntimeClass info{name, Base::ThisClass()};
     return &info;

@@ -6,9 +6,9 @@
 CString DescribeWin32Error(DWORD error)
 {
     char* buffer = nullptr;
-    const DWORD length = ::FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-        reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
+    const DWORD length =
+        ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                         nullptr, error, 0, reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
     std::string text = length != 0 ? std::string(buffer, length) : std::string();
     if (buffer != nullptr)
         ::LocalFree(buffer);

@@ -9,10 +9,7 @@ CWinApp* g_application = nullptr;
 
 }  // namespace
 
-CWinApp::CWinApp()
-{
-    g_application = this;
-}
+CWinApp::CWinApp() { g_application = this; }
 
 CWinApp::~CWinApp()
 {
@@ -20,10 +17,7 @@ CWinApp::~CWinApp()
         g_application = nullptr;
 }
 
-BOOL CWinApp::InitInstance()
-{
-    return TRUE;
-}
+BOOL CWinApp::InitInstance() { return TRUE; }
 
 int CWinApp::Run(HINSTANCE instance)
 {
@@ -35,12 +29,6 @@ int CWinApp::Run(HINSTANCE instance)
     return 0;
 }
 
-CWinApp* AfxGetApp()
-{
-    return g_application;
-}
+CWinApp* AfxGetApp() { return g_application; }
 
-CWnd* AfxGetMainWnd()
-{
-    return g_application != nullptr ? g_application->m_pMainWnd : nullptr;
-}
+CWnd* AfxGetMainWnd() { return g_application != nullptr ? g_application->m_pMainWnd : nullptr; }

@@ -30,13 +30,20 @@ bool Overlap(const Rect& a, const Rect& b)
 std::int32_t EdgeValue(std::int32_t edge, const Rect& rc)
 {
     switch (edge) {
-    case EDGE_LEFT: return rc.left;
-    case EDGE_TOP: return rc.top;
-    case EDGE_RIGHT: return rc.right;
-    case EDGE_BOTTOM: return rc.bottom;
-    case EDGE_HCENTER: return Add(rc.left, rc.right) / 2;
-    case EDGE_VCENTER: return Add(rc.top, rc.bottom) / 2;
-    default: return 0;
+    case EDGE_LEFT:
+        return rc.left;
+    case EDGE_TOP:
+        return rc.top;
+    case EDGE_RIGHT:
+        return rc.right;
+    case EDGE_BOTTOM:
+        return rc.bottom;
+    case EDGE_HCENTER:
+        return Add(rc.left, rc.right) / 2;
+    case EDGE_VCENTER:
+        return Add(rc.top, rc.bottom) / 2;
+    default:
+        return 0;
     }
 }
 
@@ -45,11 +52,14 @@ std::int32_t AxisSize(std::int32_t edge, const Rect& rc)
     switch (edge) {
     case EDGE_LEFT:
     case EDGE_RIGHT:
-    case EDGE_HCENTER: return Sub(rc.right, rc.left);
+    case EDGE_HCENTER:
+        return Sub(rc.right, rc.left);
     case EDGE_TOP:
     case EDGE_BOTTOM:
-    case EDGE_VCENTER: return Sub(rc.bottom, rc.top);
-    default: return 0;
+    case EDGE_VCENTER:
+        return Sub(rc.bottom, rc.top);
+    default:
+        return 0;
     }
 }
 
@@ -126,9 +136,12 @@ std::int32_t CDialogLayout::ComputeEdge(std::int32_t edge, const LAYOUT_ITEM& it
         // Product first, then a division that truncates toward zero.
         return Add(EdgeValue(rule.refEdge, refNow), Mul(distance, AxisSize(edge, refNow)) / divisor);
     }
-    case LAYOUT_KEEP_WIDTH: return Add(partial.left, Sub(captured.right, captured.left));
-    case LAYOUT_KEEP_HEIGHT: return Add(partial.top, Sub(captured.bottom, captured.top));
-    default: return 0;
+    case LAYOUT_KEEP_WIDTH:
+        return Add(partial.left, Sub(captured.right, captured.left));
+    case LAYOUT_KEEP_HEIGHT:
+        return Add(partial.top, Sub(captured.bottom, captured.top));
+    default:
+        return 0;
     }
 }
 

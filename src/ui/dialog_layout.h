@@ -23,8 +23,8 @@ public:
     // Registers rows[0..rowCount) and captures every control's rectangle. The rows and the
     // window are kept by address and must outlive the layout's use of them. Without a
     // reference rectangle the dialog's current client rectangle is the reference.
-    bool Init(ILayoutWindow& window, std::optional<Rect> reference, const LAYOUT_ROW* rows,
-              std::int32_t rowCount, bool collapseOverlaps);
+    bool Init(ILayoutWindow& window, std::optional<Rect> reference, const LAYOUT_ROW* rows, std::int32_t rowCount,
+              bool collapseOverlaps);
 
     // Recomputes every registered control from the captured rectangles and the client
     // rectangle now, and moves them in one batch. Answers the batch's end; false before Init.

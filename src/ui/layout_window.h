@@ -26,8 +26,8 @@ public:
 
     virtual Batch BeginBatch() = 0;
     // Adds a move without changing the Z-order; answers the batch to go on with.
-    virtual Batch DeferMove(Batch batch, std::int32_t id, std::int32_t x, std::int32_t y,
-                            std::int32_t width, std::int32_t height) = 0;
+    virtual Batch DeferMove(Batch batch, std::int32_t id, std::int32_t x, std::int32_t y, std::int32_t width,
+                            std::int32_t height) = 0;
     // Moves everything deferred at once.
     virtual bool EndBatch(Batch batch) = 0;
 };

@@ -3,20 +3,11 @@
 
 namespace {
 
-Rect FromRECT(const RECT& rc)
-{
-    return Rect{rc.left, rc.top, rc.right, rc.bottom};
-}
+Rect FromRECT(const RECT& rc) { return Rect{rc.left, rc.top, rc.right, rc.bottom}; }
 
-HDWP ToHDWP(ILayoutWindow::Batch batch)
-{
-    return reinterpret_cast<HDWP>(batch);
-}
+HDWP ToHDWP(ILayoutWindow::Batch batch) { return reinterpret_cast<HDWP>(batch); }
 
-ILayoutWindow::Batch FromHDWP(HDWP hdwp)
-{
-    return reinterpret_cast<ILayoutWindow::Batch>(hdwp);
-}
+ILayoutWindow::Batch FromHDWP(HDWP hdwp) { return reinterpret_cast<ILayoutWindow::Batch>(hdwp); }
 
 }  // namespace
 
@@ -38,20 +29,14 @@ Rect CDialogLayoutWindow::ClientRect() const
     return FromRECT(rc);
 }
 
-bool CDialogLayoutWindow::IsControlVisible(std::int32_t id) const
-{
-    return ::IsWindowVisible(Control(id)) != FALSE;
-}
+bool CDialogLayoutWindow::IsControlVisible(std::int32_t id) const { return ::IsWindowVisible(Control(id)) != FALSE; }
 
 std::uint32_t CDialogLayoutWindow::ControlStyle(std::int32_t id) const
 {
     return static_cast<std::uint32_t>(::GetWindowLongA(Control(id), GWL_STYLE));
 }
 
-ILayoutWindow::Batch CDialogLayoutWindow::BeginBatch()
-{
-    return FromHDWP(::BeginDeferWindowPos(0));
-}
+ILayoutWindow::Batch CDialogLayoutWindow::BeginBatch() { return FromHDWP(::BeginDeferWindowPos(0)); }
 
 ILayoutWindow::Batch CDialogLayoutWindow::DeferMove(Batch batch, std::int32_t id, std::int32_t x, std::int32_t y,
                                                     std::int32_t width, std::int32_t height)
@@ -59,7 +44,4 @@ ILayoutWindow::Batch CDialogLayoutWindow::DeferMove(Batch batch, std::int32_t id
     return FromHDWP(::DeferWindowPos(ToHDWP(batch), Control(id), nullptr, x, y, width, height, SWP_NOZORDER));
 }
 
-bool CDialogLayoutWindow::EndBatch(Batch batch)
-{
-    return ::EndDeferWindowPos(ToHDWP(batch)) != FALSE;
-}
+bool CDialogLayoutWindow::EndBatch(Batch batch) { return ::EndDeferWindowPos(ToHDWP(batch)) != FALSE; }

@@ -26,10 +26,10 @@ public:
 
     // Shared with the join worker and the progress dialog while a join runs.
     DWORD m_dwWorkerThreadId = 0;
-    CCriticalSection m_csJoin;        // guards m_bJoinRunning and the worker's progress messages
-    CFileListBox m_lstFiles;          // control 1000; its items are the file list
-    int m_bInsertDividers = 0;        // check box 1007, refreshed by UpdateData
-    bool m_bJoinRunning = false;      // read by the worker only under m_csJoin
+    CCriticalSection m_csJoin;    // guards m_bJoinRunning and the worker's progress messages
+    CFileListBox m_lstFiles;      // control 1000; its items are the file list
+    int m_bInsertDividers = 0;    // check box 1007, refreshed by UpdateData
+    bool m_bJoinRunning = false;  // read by the worker only under m_csJoin
     CProgressDlg m_dlgProgress;
 
 protected:

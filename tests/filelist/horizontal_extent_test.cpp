@@ -14,7 +14,8 @@ namespace {
 // Ten pixels per byte, counting every measurement.
 class CountingWidth {
 public:
-    MemoryListBox::TextWidthFunction Function() {
+    MemoryListBox::TextWidthFunction Function()
+    {
         return [this](const std::string& text) {
             measured.push_back(text);
             return static_cast<int>(text.size()) * 10;
@@ -25,15 +26,18 @@ public:
 
 class SpyMeasurer final : public ExtentMeasurer {
 public:
-    int TextWidth(const std::string& text) override {
+    int TextWidth(const std::string& text) override
+    {
         events.push_back(inSession ? "measure in session" : "measure");
         return static_cast<int>(text.size());
     }
-    void BeginMeasuringSession() override {
+    void BeginMeasuringSession() override
+    {
         events.push_back("begin");
         inSession = true;
     }
-    void EndMeasuringSession() noexcept override {
+    void EndMeasuringSession() noexcept override
+    {
         events.push_back("end");
         inSession = false;
     }
@@ -41,19 +45,22 @@ public:
     std::vector<std::string> events;
 };
 
-TEST(TextWidthRuleTest, PlainExtentGetsThreePixelsOfMargin) {
+TEST(TextWidthRuleTest, PlainExtentGetsThreePixelsOfMargin)
+{
     EXPECT_EQ(TextWidthFromExtent(0), 3);
     EXPECT_EQ(TextWidthFromExtent(117), 120);
 }
 
-TEST(TextWidthRuleTest, TabbedExtentUsesTheSignedLowWordPlusTwo) {
+TEST(TextWidthRuleTest, TabbedExtentUsesTheSignedLowWordPlusTwo)
+{
     EXPECT_EQ(TextWidthFromTabbedExtent(0x00100050u), 0x50 + 2);  // height 16 in the high word
     EXPECT_EQ(TextWidthFromTabbedExtent(0x00107FFFu), 0x7FFF + 2);
     EXPECT_EQ(TextWidthFromTabbedExtent(0x0010FFFFu), -1 + 2);
     EXPECT_EQ(TextWidthFromTabbedExtent(0x00108000u), -0x8000 + 2);
 }
 
-TEST(HorizontalExtentTest, AddingGrowsButNeverShrinks) {
+TEST(HorizontalExtentTest, AddingGrowsButNeverShrinks)
+{
     CountingWidth width;
     MemoryListBox list(width.Function());
     EXPECT_EQ(list.GetHorizontalExtent(), 0);
@@ -69,7 +76,8 @@ TEST(HorizontalExtentTest, AddingGrowsButNeverShrinks) {
     EXPECT_EQ(width.measured, (std::vector<std::string>{"abcd", "ab", "abcdef", "a"}));
 }
 
-TEST(HorizontalExtentTest, RefusedAdditionLeavesTheExtent) {
+TEST(HorizontalExtentTest, RefusedAdditionLeavesTheExtent)
+{
     CountingWidth width;
     MemoryListBox list(width.Function());
     list.SetCapacity(1);
@@ -81,7 +89,8 @@ TEST(HorizontalExtentTest, RefusedAdditionLeavesTheExtent) {
     EXPECT_EQ(width.measured, (std::vector<std::string>{"ab"}));
 }
 
-TEST(HorizontalExtentTest, DeletingTheWidestShrinksToTheWidestRemaining) {
+TEST(HorizontalExtentTest, DeletingTheWidestShrinksToTheWidestRemaining)
+{
     CountingWidth width;
     MemoryListBox list(width.Function());
     list.AddString("abc");
@@ -97,7 +106,8 @@ TEST(HorizontalExtentTest, DeletingTheWidestShrinksToTheWidestRemaining) {
     EXPECT_EQ(list.GetHorizontalExtent(), 50);
 }
 
-TEST(HorizontalExtentTest, BadDeleteLeavesTheExtentUnmeasured) {
+TEST(HorizontalExtentTest, BadDeleteLeavesTheExtentUnmeasured)
+{
     CountingWidth width;
     MemoryListBox list(width.Function());
     list.AddString("abc");
@@ -108,7 +118,8 @@ TEST(HorizontalExtentTest, BadDeleteLeavesTheExtentUnmeasured) {
     EXPECT_TRUE(width.measured.empty());
 }
 
-TEST(HorizontalExtentTest, EmptyingOrClearingGivesZero) {
+TEST(HorizontalExtentTest, EmptyingOrClearingGivesZero)
+{
     MemoryListBox list;
     list.AddString("abc");
     list.DeleteString(0);
@@ -122,14 +133,14 @@ TEST(HorizontalExtentTest, EmptyingOrClearingGivesZero) {
     EXPECT_EQ(list.GetHorizontalExtent(), 2);  // grows from 0 again, not from the old width
 }
 
-TEST(HorizontalExtentTest, RecomputeMeasuresInOneSessionAndNoneWhenEmpty) {
+TEST(HorizontalExtentTest, RecomputeMeasuresInOneSessionAndNoneWhenEmpty)
+{
     MemoryListBox list;
     list.AddString("abc");
     list.AddString("ab");
     SpyMeasurer spy;
     RecalcHorizontalExtent(list, 2, spy);
-    EXPECT_EQ(spy.events, (std::vector<std::string>{"begin", "measure in session",
-                                                    "measure in session", "end"}));
+    EXPECT_EQ(spy.events, (std::vector<std::string>{"begin", "measure in session", "measure in session", "end"}));
     EXPECT_EQ(list.GetHorizontalExtent(), 3);
 
     MemoryListBox empty;
@@ -140,7 +151,8 @@ TEST(HorizontalExtentTest, RecomputeMeasuresInOneSessionAndNoneWhenEmpty) {
     EXPECT_EQ(empty.GetHorizontalExtent(), 0);
 }
 
-TEST(HorizontalExtentTest, ErrorResultsSkipTheUpkeep) {
+TEST(HorizontalExtentTest, ErrorResultsSkipTheUpkeep)
+{
     MemoryListBox list;
     list.AddString("abc");
     list.SetHorizontalExtent(1);

@@ -10,7 +10,8 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-MemoryListBox ListOf(const Texts& texts) {
+MemoryListBox ListOf(const Texts& texts)
+{
     MemoryListBox list;
     for (const std::string& text : texts) {
         list.AddString(text);
@@ -18,13 +19,15 @@ MemoryListBox ListOf(const Texts& texts) {
     return list;
 }
 
-TEST(RemoveTest, WithoutSelectionDoesNothing) {
+TEST(RemoveTest, WithoutSelectionDoesNothing)
+{
     MemoryListBox list = ListOf({"a", "b"});
     RemoveSelected(list);
     EXPECT_EQ(list.Texts(), (Texts{"a", "b"}));
 }
 
-TEST(RemoveTest, DeletesTheSelectionAndLeavesNothingSelected) {
+TEST(RemoveTest, DeletesTheSelectionAndLeavesNothingSelected)
+{
     MemoryListBox list = ListOf({"a", "bbbbbb", "c"});
     list.SetCurSel(1);
     RemoveSelected(list);
@@ -33,7 +36,8 @@ TEST(RemoveTest, DeletesTheSelectionAndLeavesNothingSelected) {
     EXPECT_EQ(list.GetHorizontalExtent(), 1);  // the widest went with it
 }
 
-TEST(RemoveTest, RemovingTheLastItemGivesZeroExtent) {
+TEST(RemoveTest, RemovingTheLastItemGivesZeroExtent)
+{
     MemoryListBox list = ListOf({"abc"});
     list.SetCurSel(0);
     RemoveSelected(list);
@@ -41,7 +45,8 @@ TEST(RemoveTest, RemovingTheLastItemGivesZeroExtent) {
     EXPECT_EQ(list.GetHorizontalExtent(), 0);
 }
 
-TEST(RemoveAllTest, ClearsItemsSelectionAndExtent) {
+TEST(RemoveAllTest, ClearsItemsSelectionAndExtent)
+{
     MemoryListBox list = ListOf({"abc", "de"});
     list.SetCurSel(0);
     RemoveAll(list);
@@ -52,7 +57,8 @@ TEST(RemoveAllTest, ClearsItemsSelectionAndExtent) {
     EXPECT_EQ(list.GetCount(), 0);
 }
 
-TEST(SortListTest, RebuildsInOrderWithNothingSelected) {
+TEST(SortListTest, RebuildsInOrderWithNothingSelected)
+{
     MemoryListBox list = ListOf({"B", "a", "A", "C:\\long\\path.txt"});
     list.SetCurSel(2);
     list.SetItemData(0, 9);
@@ -63,7 +69,8 @@ TEST(SortListTest, RebuildsInOrderWithNothingSelected) {
     EXPECT_EQ(list.GetHorizontalExtent(), 16);
 }
 
-TEST(SortListTest, SingleItemLosesItsSelectionAndEmptyStaysEmpty) {
+TEST(SortListTest, SingleItemLosesItsSelectionAndEmptyStaysEmpty)
+{
     MemoryListBox list = ListOf({"only"});
     list.SetCurSel(0);
     SortList(list, CodePage());
@@ -76,7 +83,8 @@ TEST(SortListTest, SingleItemLosesItsSelectionAndEmptyStaysEmpty) {
     EXPECT_EQ(empty.GetHorizontalExtent(), 0);
 }
 
-TEST(SortListTest, ExtentAfterRebuildIsTheWidestItem) {
+TEST(SortListTest, ExtentAfterRebuildIsTheWidestItem)
+{
     MemoryListBox list = ListOf({"bb", "aaaa", "c"});
     list.SetHorizontalExtent(500);  // stale: the clear must drop it
     SortList(list, CodePage());

@@ -9,7 +9,8 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-MemoryListBox ListOf(const Texts& texts) {
+MemoryListBox ListOf(const Texts& texts)
+{
     MemoryListBox list;
     for (const std::string& text : texts) {
         list.AddString(text);
@@ -17,7 +18,8 @@ MemoryListBox ListOf(const Texts& texts) {
     return list;
 }
 
-TEST(MemoryListBoxTest, AddAndInsertAnswerTheNewIndex) {
+TEST(MemoryListBoxTest, AddAndInsertAnswerTheNewIndex)
+{
     MemoryListBox list;
     EXPECT_EQ(list.AddString("a"), 0);
     EXPECT_EQ(list.AddString("c"), 1);
@@ -27,7 +29,8 @@ TEST(MemoryListBoxTest, AddAndInsertAnswerTheNewIndex) {
     EXPECT_EQ(list.Texts(), (Texts{"a", "b", "c", "d", "e"}));
 }
 
-TEST(MemoryListBoxTest, BadIndexesAnswerErrorAndChangeNothing) {
+TEST(MemoryListBoxTest, BadIndexesAnswerErrorAndChangeNothing)
+{
     MemoryListBox list = ListOf({"a", "b"});
     EXPECT_EQ(list.InsertString(3, "x"), kListBoxError);
     EXPECT_EQ(list.InsertString(-2, "x"), kListBoxError);
@@ -41,7 +44,8 @@ TEST(MemoryListBoxTest, BadIndexesAnswerErrorAndChangeNothing) {
     EXPECT_EQ(list.GetCurSel(), kListBoxError);
 }
 
-TEST(MemoryListBoxTest, DeleteAnswersTheRemainingCount) {
+TEST(MemoryListBoxTest, DeleteAnswersTheRemainingCount)
+{
     MemoryListBox list = ListOf({"a", "b", "c"});
     EXPECT_EQ(list.DeleteString(1), 2);
     EXPECT_EQ(list.DeleteString(1), 1);
@@ -49,7 +53,8 @@ TEST(MemoryListBoxTest, DeleteAnswersTheRemainingCount) {
     EXPECT_EQ(list.GetCount(), 0);
 }
 
-TEST(MemoryListBoxTest, CapacityRefusesWithErrSpace) {
+TEST(MemoryListBoxTest, CapacityRefusesWithErrSpace)
+{
     MemoryListBox list;
     list.SetCapacity(2);
     EXPECT_EQ(list.AddString("a"), 0);
@@ -63,7 +68,8 @@ TEST(MemoryListBoxTest, CapacityRefusesWithErrSpace) {
     EXPECT_EQ(list.AddString("c"), 1);
 }
 
-TEST(MemoryListBoxTest, SelectionFollowsItsItem) {
+TEST(MemoryListBoxTest, SelectionFollowsItsItem)
+{
     MemoryListBox list = ListOf({"a", "b", "c", "d"});
     ASSERT_EQ(list.SetCurSel(2), 2);  // "c"
 
@@ -82,7 +88,8 @@ TEST(MemoryListBoxTest, SelectionFollowsItsItem) {
     EXPECT_EQ(list.GetCurSel(), kListBoxError);
 }
 
-TEST(MemoryListBoxTest, ClearingOrSelectingMinusOneRemovesTheSelection) {
+TEST(MemoryListBoxTest, ClearingOrSelectingMinusOneRemovesTheSelection)
+{
     MemoryListBox list = ListOf({"a", "b"});
     list.SetCurSel(1);
     EXPECT_EQ(list.SetCurSel(-1), kListBoxError);  // the control's answer, though it worked
@@ -96,7 +103,8 @@ TEST(MemoryListBoxTest, ClearingOrSelectingMinusOneRemovesTheSelection) {
     EXPECT_EQ(list.GetCurSel(), kListBoxError);
 }
 
-TEST(MemoryListBoxTest, ItemDataStartsAtZeroAndStaysWithItsItem) {
+TEST(MemoryListBoxTest, ItemDataStartsAtZeroAndStaysWithItsItem)
+{
     MemoryListBox list = ListOf({"a", "b"});
     EXPECT_EQ(list.GetItemData(0), 0u);
     EXPECT_EQ(list.SetItemData(1, 42), 0);

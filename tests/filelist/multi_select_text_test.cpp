@@ -90,8 +90,7 @@ TEST(ResultBuffer, FolderThenNamesJoinedWithOneSeparator)
 {
     EXPECT_EQ(ReadResultBuffer(ResultBuffer({R"(C:\data)", "a.txt", "b.txt"})),
               (Paths{R"(C:\data\a.txt)", R"(C:\data\b.txt)"}));
-    EXPECT_EQ(ReadResultBuffer(ResultBuffer({R"(C:\)", "a.txt", "b.txt"})),
-              (Paths{R"(C:\a.txt)", R"(C:\b.txt)"}));
+    EXPECT_EQ(ReadResultBuffer(ResultBuffer({R"(C:\)", "a.txt", "b.txt"})), (Paths{R"(C:\a.txt)", R"(C:\b.txt)"}));
     EXPECT_EQ(ReadResultBuffer(ResultBuffer({R"(D:\in\)", "a"})), (Paths{R"(D:\in\a)"}));
 }
 

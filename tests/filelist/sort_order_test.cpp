@@ -11,28 +11,28 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-int Sign(int value) {
-    return (value > 0) - (value < 0);
-}
+int Sign(int value) { return (value > 0) - (value < 0); }
 
 // A Shift-JIS-like code page: lead bytes 0x81-0x9F and 0xE0-0xFC; the full-width small
 // letters 0x8281-0x829A upper-case to 0x8260-0x8279.
-CodePage DoubleByteCodePage() {
-    return CodePage(
-        [](unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); },
-        [](std::uint16_t character) {
-            return static_cast<std::uint16_t>(
-                character >= 0x8281 && character <= 0x829A ? character - 0x21 : character);
-        });
+CodePage DoubleByteCodePage()
+{
+    return CodePage([](unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); },
+                    [](std::uint16_t character) {
+                        return static_cast<std::uint16_t>(character >= 0x8281 && character <= 0x829A ? character - 0x21
+                                                                                                     : character);
+                    });
 }
 
-Texts Sorted(Texts texts, const CodePage& codePage = CodePage()) {
+Texts Sorted(Texts texts, const CodePage& codePage = CodePage())
+{
     SortListTexts(texts, codePage);
     return texts;
 }
 
 // The comparison's sign for pairs of texts, under a single-byte code page unless `dbcs`.
-TEST(CompareListTextsTest, OrdersPairsByTheFoldedCharacters) {
+TEST(CompareListTextsTest, OrdersPairsByTheFoldedCharacters)
+{
     struct Case {
         const char* why;
         std::string left;
@@ -61,9 +61,24 @@ TEST(CompareListTextsTest, OrdersPairsByTheFoldedCharacters) {
         {"a double-byte character sorts after every single byte", "\x95\x5C", "\xA5", 1, true},
         {"a double-byte character sorts after every single byte", "\x95\x5C", "\xFF", 1, true},
         {"without lead bytes the same pair is two single bytes", "\x95\x5C", "\xA5", -1, false},
-        {"a trail byte that looks like 'A' is not folded", "\x95" "A", "\x95" "a", -1, true},
-        {"without lead bytes that 'A' folds", "\x95" "A", "\x95" "a", 0, false},
-        {"a trail byte that is itself a lead byte starts no character", "\x81\x81" "A", "\x81\x81" "a", 0, true},
+        {"a trail byte that looks like 'A' is not folded",
+         "\x95"
+         "A",
+         "\x95"
+         "a",
+         -1, true},
+        {"without lead bytes that 'A' folds",
+         "\x95"
+         "A",
+         "\x95"
+         "a",
+         0, false},
+        {"a trail byte that is itself a lead byte starts no character",
+         "\x81\x81"
+         "A",
+         "\x81\x81"
+         "a",
+         0, true},
         // The folder "\x95\x5C" is one character, after every single byte such as 0xA5.
         {"a trail byte equal to '\\' is not a separator", "C:\\\x95\x5C\\b", "C:\\\xA5\\a", 1, true},
         {"without lead bytes 0x5C separates", "C:\\\x95\x5C\\b", "C:\\\xA5\\a", -1, false},
@@ -80,7 +95,8 @@ TEST(CompareListTextsTest, OrdersPairsByTheFoldedCharacters) {
     }
 }
 
-TEST(ListSortKeyTest, KeysOrderExactlyAsTheComparison) {
+TEST(ListSortKeyTest, KeysOrderExactlyAsTheComparison)
+{
     // Texts drawn from a small alphabet that holds every kind of byte the rules tell apart.
     const std::string alphabet = "aAzZ_\\.0\x81\x95\x5C\x82\x60\x61\xA5\xFF@[";
     std::mt19937 random(12345);
@@ -104,7 +120,8 @@ TEST(ListSortKeyTest, KeysOrderExactlyAsTheComparison) {
     }
 }
 
-TEST(ExchangeSortTest, ComparesEveryPairInTheFixedOrder) {
+TEST(ExchangeSortTest, ComparesEveryPairInTheFixedOrder)
+{
     std::vector<int> items{2, 3, 1, 0};
     std::vector<std::pair<int, int>> compared;
     ExchangeSort(items, [&compared](int left, int right) {
@@ -113,11 +130,11 @@ TEST(ExchangeSortTest, ComparesEveryPairInTheFixedOrder) {
     });
     EXPECT_EQ(items, (std::vector<int>{0, 1, 2, 3}));
     // j = 0: k = 3, 2, 1; j = 1: k = 3, 2; j = 2: k = 3 (values as they stood then).
-    EXPECT_EQ(compared, (std::vector<std::pair<int, int>>{
-                            {2, 0}, {0, 1}, {0, 3}, {3, 2}, {2, 1}, {2, 3}}));
+    EXPECT_EQ(compared, (std::vector<std::pair<int, int>>{{2, 0}, {0, 1}, {0, 3}, {3, 2}, {2, 1}, {2, 3}}));
 }
 
-TEST(ExchangeSortTest, MakesHalfNSquaredComparisonsWhateverTheInput) {
+TEST(ExchangeSortTest, MakesHalfNSquaredComparisonsWhateverTheInput)
+{
     for (const std::size_t count : {0u, 1u, 2u, 7u, 50u}) {
         for (const bool alreadySorted : {true, false}) {
             std::vector<std::size_t> items(count);
@@ -134,34 +151,40 @@ TEST(ExchangeSortTest, MakesHalfNSquaredComparisonsWhateverTheInput) {
     }
 }
 
-TEST(SortListTextsTest, EqualKeysLandWhereTheExchangesPutThem) {
+TEST(SortListTextsTest, EqualKeysLandWhereTheExchangesPutThem)
+{
     EXPECT_EQ(Sorted({"B", "a", "A"}), (Texts{"A", "a", "B"}));
     EXPECT_EQ(Sorted({"README.txt", "x", "readme.txt"}), (Texts{"README.txt", "readme.txt", "x"}));
 }
 
-TEST(SortListTextsTest, FolderDecidesBeforeTheName) {
+TEST(SortListTextsTest, FolderDecidesBeforeTheName)
+{
     EXPECT_EQ(Sorted({"C:\\B\\y.txt", "C:\\b\\x.txt", "C:\\a\\z.txt"}),
               (Texts{"C:\\a\\z.txt", "C:\\b\\x.txt", "C:\\B\\y.txt"}));
     EXPECT_EQ(Sorted({"C:\\dirA\\file", "C:\\dir\\file", "ab.txt", "a_b.txt", "part2", "part10"}),
               (Texts{"a_b.txt", "ab.txt", "C:\\dir\\file", "C:\\dirA\\file", "part10", "part2"}));
 }
 
-TEST(SortListTextsTest, DuplicatesEndUpAdjacent) {
+TEST(SortListTextsTest, DuplicatesEndUpAdjacent)
+{
     EXPECT_EQ(Sorted({"b", "a", "c", "a", "b"}), (Texts{"a", "a", "b", "b", "c"}));
 }
 
-TEST(SortListTextsTest, EmptyAndSingleLists) {
+TEST(SortListTextsTest, EmptyAndSingleLists)
+{
     EXPECT_EQ(Sorted({}), Texts{});
     EXPECT_EQ(Sorted({"only"}), Texts{"only"});
 }
 
-TEST(SortListTextsTest, SortingASortedListChangesNothing) {
-    const Texts once = Sorted({"b.txt", "README", "A.txt", "readme", "a.txt", "Readme", "B.TXT",
-                               "a_b", "C:\\x", "c:\\X"});
+TEST(SortListTextsTest, SortingASortedListChangesNothing)
+{
+    const Texts once =
+        Sorted({"b.txt", "README", "A.txt", "readme", "a.txt", "Readme", "B.TXT", "a_b", "C:\\x", "c:\\X"});
     EXPECT_EQ(Sorted(once), once);
 }
 
-TEST(SortListTextsTest, MatchesTheExchangeSortOverTheDirectComparison) {
+TEST(SortListTextsTest, MatchesTheExchangeSortOverTheDirectComparison)
+{
     // The key-based sort must place equal texts exactly where the plain one does.
     std::mt19937 random(777);
     const std::string alphabet = "aAbB\\_\x95\x5C\x82\x81\x60";
@@ -182,9 +205,9 @@ TEST(SortListTextsTest, MatchesTheExchangeSortOverTheDirectComparison) {
     }
 }
 
-TEST(SortListTextsTest, DoubleBytePairsSortAfterSingleBytes) {
-    EXPECT_EQ(Sorted({"\x95\x5C", "\xA5", "z"}, DoubleByteCodePage()),
-              (Texts{"z", "\xA5", "\x95\x5C"}));
+TEST(SortListTextsTest, DoubleBytePairsSortAfterSingleBytes)
+{
+    EXPECT_EQ(Sorted({"\x95\x5C", "\xA5", "z"}, DoubleByteCodePage()), (Texts{"z", "\xA5", "\x95\x5C"}));
 }
 
 }  // namespace

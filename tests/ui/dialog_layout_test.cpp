@@ -11,7 +11,10 @@
 
 namespace {
 
-constexpr LAYOUT_RULE Rule(std::int32_t kind, std::int32_t refId, std::int32_t refEdge) { return {kind, refId, refEdge}; }
+constexpr LAYOUT_RULE Rule(std::int32_t kind, std::int32_t refId, std::int32_t refEdge)
+{
+    return {kind, refId, refEdge};
+}
 constexpr LAYOUT_RULE Offset(std::int32_t refId, std::int32_t edge) { return Rule(LAYOUT_OFFSET, refId, edge); }
 constexpr LAYOUT_RULE Prop(std::int32_t refId, std::int32_t edge) { return Rule(LAYOUT_PROPORTIONAL, refId, edge); }
 
@@ -135,12 +138,15 @@ TEST(DialogLayout, AtTheCapturedSizeEveryControlKeepsItsRectangle)
 {
     FakeLayoutWindow window;
     window.SetClientSize(400, 300);
-    window.controls = {{1, Rect{10, 10, 100, 40}}, {2, Rect{120, 10, 380, 280}}, {3, Rect{10, 50, 97, 61}},
+    window.controls = {{1, Rect{10, 10, 100, 40}},
+                       {2, Rect{120, 10, 380, 280}},
+                       {3, Rect{10, 50, 97, 61}},
                        {4, Rect{-5, 290, 3, 299}}};
     const LAYOUT_ROW rows[] = {
         {1, Prop(0, EDGE_LEFT), Prop(0, EDGE_TOP), Prop(0, EDGE_RIGHT), Prop(0, EDGE_BOTTOM)},
         {2, Offset(1, EDGE_RIGHT), Offset(0, EDGE_TOP), Offset(0, EDGE_RIGHT), Offset(0, EDGE_BOTTOM)},
-        {3, Prop(2, EDGE_HCENTER), Prop(1, EDGE_VCENTER), Rule(LAYOUT_KEEP_WIDTH, 0, 0), Rule(LAYOUT_KEEP_HEIGHT, 0, 0)},
+        {3, Prop(2, EDGE_HCENTER), Prop(1, EDGE_VCENTER), Rule(LAYOUT_KEEP_WIDTH, 0, 0),
+         Rule(LAYOUT_KEEP_HEIGHT, 0, 0)},
         {4, Offset(0, EDGE_RIGHT), Prop(0, EDGE_BOTTOM), Offset(0, EDGE_LEFT), Offset(4, EDGE_TOP)},
     };
     const auto captured = window.controls;
@@ -207,7 +213,7 @@ TEST(DialogLayout, FailedDeferralEndsThePass)
 
     window.SetClientSize(500, 300);
     EXPECT_FALSE(layout.Reposition());
-    ASSERT_EQ(window.deferred.size(), 2U);  // control 3 is never deferred
+    ASSERT_EQ(window.deferred.size(), 2U);                    // control 3 is never deferred
     EXPECT_NE(window.batchesSeen[0], window.batchesSeen[1]);  // each deferral continues the batch it was given
     EXPECT_EQ(window.endedWith, ILayoutWindow::kNoBatch);
     EXPECT_EQ(window.controls[1], (Rect{0, 0, 10, 10}));
@@ -222,7 +228,8 @@ TEST(DialogLayout, NegativeSizesArePassedOn)
     FakeLayoutWindow window;
     window.SetClientSize(400, 300);
     window.controls[1] = Rect{10, 10, 390, 290};
-    const LAYOUT_ROW rows[] = {{1, Offset(0, EDGE_LEFT), Offset(0, EDGE_TOP), Offset(0, EDGE_RIGHT), Offset(0, EDGE_BOTTOM)}};
+    const LAYOUT_ROW rows[] = {
+        {1, Offset(0, EDGE_LEFT), Offset(0, EDGE_TOP), Offset(0, EDGE_RIGHT), Offset(0, EDGE_BOTTOM)}};
     CDialogLayout layout;
     InitWith(layout, window, rows);
 
@@ -261,7 +268,7 @@ TEST_F(CollapseOverlaps, OverlapCollapsesTouchingDoesNot)
 {
     Run(true);
     EXPECT_EQ(window.controls[1], (Rect{0, 0, 50, 50}));
-    EXPECT_EQ(window.controls[2], (Rect{}));  // moved to 0,0 with no size, not hidden
+    EXPECT_EQ(window.controls[2], (Rect{}));               // moved to 0,0 with no size, not hidden
     EXPECT_EQ(window.controls[3], (Rect{50, 0, 90, 45}));  // 2 collapsed first, so it no longer overlaps 3
     EXPECT_EQ(window.deferred.size(), 3U);
 }

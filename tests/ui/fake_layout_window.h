@@ -24,9 +24,9 @@ public:
     int beginCount = 0;
     int endCount = 0;
     Batch endedWith = kNoBatch;
-    std::vector<Move> deferred;           // every deferral the layout asked for, in order
-    std::vector<Batch> batchesSeen;       // the batch each deferral was given
-    int failingDeferral = -1;             // index into deferred of a deferral that fails
+    std::vector<Move> deferred;      // every deferral the layout asked for, in order
+    std::vector<Batch> batchesSeen;  // the batch each deferral was given
+    int failingDeferral = -1;        // index into deferred of a deferral that fails
 
     void SetClientSize(std::int32_t width, std::int32_t height) { client = Rect{0, 0, width, height}; }
 

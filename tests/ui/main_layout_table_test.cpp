@@ -17,12 +17,18 @@ namespace {
 using Rects = std::map<std::int32_t, Rect>;
 
 const Rects kCaptured = {
-    {IDC_JOIN, {440, 11, 545, 34}},         {kMainExitButtonId, {440, 293, 545, 315}},
-    {IDC_ABOUT, {440, 263, 545, 286}},      {IDC_OPTIONS_LABEL, {449, 124, 491, 137}},
-    {IDC_INSERT_DIVIDERS, {449, 140, 545, 163}}, {IDC_FILE_LIST, {21, 26, 416, 257}},
-    {IDC_NOTE, {24, 297, 329, 315}},        {IDC_ADD, {21, 263, 110, 286}},
-    {IDC_REMOVE, {123, 263, 212, 286}},     {IDC_REMOVE_ALL, {225, 263, 314, 286}},
-    {IDC_SORT_LIST, {327, 263, 416, 286}},  {IDC_FILES_GROUP, {11, 11, 431, 296}},
+    {IDC_JOIN, {440, 11, 545, 34}},
+    {kMainExitButtonId, {440, 293, 545, 315}},
+    {IDC_ABOUT, {440, 263, 545, 286}},
+    {IDC_OPTIONS_LABEL, {449, 124, 491, 137}},
+    {IDC_INSERT_DIVIDERS, {449, 140, 545, 163}},
+    {IDC_FILE_LIST, {21, 26, 416, 257}},
+    {IDC_NOTE, {24, 297, 329, 315}},
+    {IDC_ADD, {21, 263, 110, 286}},
+    {IDC_REMOVE, {123, 263, 212, 286}},
+    {IDC_REMOVE_ALL, {225, 263, 314, 286}},
+    {IDC_SORT_LIST, {327, 263, 416, 286}},
+    {IDC_FILES_GROUP, {11, 11, 431, 296}},
 };
 
 // Client 855 x 527: 300 wider and 200 higher than captured.

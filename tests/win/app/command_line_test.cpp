@@ -49,8 +49,7 @@ std::vector<std::wstring> ListAtStart(const std::string& arguments)
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &info)) {
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
         ADD_FAILURE() << "cannot start " << commandLine << ": error " << ::GetLastError();
         return {};
     }
@@ -79,25 +78,24 @@ std::vector<std::wstring> ListAtStart(const std::string& arguments)
 
 TEST(CommandLine, SwitchesQueueTheirPathsInOrderUntilAShortToken)
 {
-    const std::string arguments =
-        " /a:C:\\in\\one.txt"                 // queued
-        " -A:C:\\in\\two.txt"                 // '-' and 'A' are as good as '/' and 'a'
-        " /a:\"C:\\My Files\\three.txt\""     // quotes keep the space and are removed
-        " \"/a:C:\\in\\quoted.txt\""          // the whole token quoted: not a switch
-        " C:\\in\\plain.txt"                  // a plain path: ignored
-        " \"C:\\in\\dropped on icon.txt\""    // the shell's quoted form: ignored too
-        " /a:"                                // no path: ignored
-        " /a:x"                               // a relative path
-        " /a:\"\""                            // a rest of two characters keeps its quotes
-        " /a:\"y\""                           // but three are stripped
-        " -b:C:\\in\\other.txt"               // another switch letter: ignored
-        " /a:C:\\in\\one.txt"                 // the same path again
-        " /A:C:\\missing\\nowhere.bin"        // not tested for existence
-        " /a:tab\t/a:second"                  // a tab does not separate
-        " x"                                  // one character: the scan stops here
-        " /a:C:\\in\\after.txt";
+    const std::string arguments = " /a:C:\\in\\one.txt"               // queued
+                                  " -A:C:\\in\\two.txt"               // '-' and 'A' are as good as '/' and 'a'
+                                  " /a:\"C:\\My Files\\three.txt\""   // quotes keep the space and are removed
+                                  " \"/a:C:\\in\\quoted.txt\""        // the whole token quoted: not a switch
+                                  " C:\\in\\plain.txt"                // a plain path: ignored
+                                  " \"C:\\in\\dropped on icon.txt\""  // the shell's quoted form: ignored too
+                                  " /a:"                              // no path: ignored
+                                  " /a:x"                             // a relative path
+                                  " /a:\"\""                          // a rest of two characters keeps its quotes
+                                  " /a:\"y\""                         // but three are stripped
+                                  " -b:C:\\in\\other.txt"             // another switch letter: ignored
+                                  " /a:C:\\in\\one.txt"               // the same path again
+                                  " /A:C:\\missing\\nowhere.bin"      // not tested for existence
+                                  " /a:tab\t/a:second"                // a tab does not separate
+                                  " x"                                // one character: the scan stops here
+                                  " /a:C:\\in\\after.txt";
     const std::vector<std::wstring> expected = {
-        L"C:\\in\\one.txt", L"C:\\in\\two.txt", L"C:\\My Files\\three.txt", L"x", L"\"\"", L"y",
+        L"C:\\in\\one.txt", L"C:\\in\\two.txt",          L"C:\\My Files\\three.txt", L"x", L"\"\"", L"y",
         L"C:\\in\\one.txt", L"C:\\missing\\nowhere.bin", L"tab\t/a:second",
     };
     EXPECT_EQ(expected, ListAtStart(arguments));

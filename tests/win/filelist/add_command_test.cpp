@@ -59,10 +59,7 @@ bool RunAdd(CMainDlg& mainDlg, std::function<void(HWND)> user, UINT command = ID
     return watcher.Finish();
 }
 
-int CurrentSelection(const CMainDlg& mainDlg)
-{
-    return static_cast<int>(mainDlg.m_lstFiles.SendMessage(LB_GETCURSEL));
-}
+int CurrentSelection(const CMainDlg& mainDlg) { return static_cast<int>(mainDlg.m_lstFiles.SendMessage(LB_GETCURSEL)); }
 
 void FillList(const CMainDlg& mainDlg, const Strings& items, int selected)
 {

@@ -16,7 +16,7 @@ TEST(PlatformCodePage, ShiftJisLeadBytesAndFullWidthUpperCase)
     EXPECT_TRUE(shiftJis.IsLeadByte(0x82));
     EXPECT_TRUE(shiftJis.IsLeadByte(0xE0));
     EXPECT_FALSE(shiftJis.IsLeadByte('A'));
-    EXPECT_FALSE(shiftJis.IsLeadByte(0xA0));  // half-width katakana are single bytes
+    EXPECT_FALSE(shiftJis.IsLeadByte(0xA0));      // half-width katakana are single bytes
     EXPECT_EQ(0x8260, shiftJis.ToUpper(0x8281));  // full-width a -> A
     EXPECT_EQ(0x8260, shiftJis.ToUpper(0x8260));
     EXPECT_EQ(0x82A0, shiftJis.ToUpper(0x82A0));  // hiragana has no case

@@ -55,8 +55,7 @@ struct DragOutcome {
 
 // A..E with data 10..14 (E much wider than the rest); source selected, dragged to the point
 // and dropped there.
-template <class PointOf>
-DragOutcome Drag(int source, PointOf pointOf)
+template <class PointOf> DragOutcome Drag(int source, PointOf pointOf)
 {
     DragOutcome outcome;
     const bool ended = RunMainDlg([&](CMainDlgUnderTest& d) {

@@ -76,8 +76,7 @@ TEST(FileListDrop, AppendsOnlyPlainFilesInTheDropsOrder)
     folder.MakeFile("a folder\\inside.txt");  // a dropped folder is never expanded
     const std::string missing = folder.Path() + "\\deleted meanwhile.txt";
 
-    const DropOutcome outcome = DropOnList({"C:\\already\\listed.txt", first},
-                                           {second, subfolder, missing, first});
+    const DropOutcome outcome = DropOnList({"C:\\already\\listed.txt", first}, {second, subfolder, missing, first});
     EXPECT_EQ((Texts{"C:\\already\\listed.txt", first, second, first}), outcome.texts);
     EXPECT_TRUE(outcome.released);
     EXPECT_EQ(outcome.expectedExtent, outcome.extent);

@@ -37,8 +37,7 @@ ListState StateOf(const CListBox& list)
 }
 
 // Fills the list, selects `selection` (-1: none) and runs the command on it.
-template <class Command>
-ListState RunCommand(const Texts& texts, int selection, Command command)
+template <class Command> ListState RunCommand(const Texts& texts, int selection, Command command)
 {
     ListState state;
     const bool ended = RunMainDlg([&](CMainDlgUnderTest& d) {
@@ -52,15 +51,9 @@ ListState RunCommand(const Texts& texts, int selection, Command command)
     return state;
 }
 
-void Remove(filelist::ListBox& list)
-{
-    filelist::RemoveSelected(list);
-}
+void Remove(filelist::ListBox& list) { filelist::RemoveSelected(list); }
 
-void Sort(filelist::ListBox& list)
-{
-    filelist::SortList(list, filelist::PlatformCodePage());
-}
+void Sort(filelist::ListBox& list) { filelist::SortList(list, filelist::PlatformCodePage()); }
 
 const std::string kWidest = "C:\\pieces\\the widest entry of them all.part.001";
 
@@ -120,11 +113,11 @@ TEST(FileListSort, EqualTextsEndWhereTheExchangesPutThem)
 
     const ListState twice = RunCommand({"README.txt", "b", "readme.txt", "B", "a"}, -1, [](filelist::ListBox& list) {
         Sort(list);
-        const std::vector<std::string> first{list.GetText(0), list.GetText(1), list.GetText(2),
-                                             list.GetText(3), list.GetText(4)};
+        const std::vector<std::string> first{list.GetText(0), list.GetText(1), list.GetText(2), list.GetText(3),
+                                             list.GetText(4)};
         Sort(list);
-        EXPECT_EQ(first, (std::vector<std::string>{list.GetText(0), list.GetText(1), list.GetText(2),
-                                                   list.GetText(3), list.GetText(4)}));
+        EXPECT_EQ(first, (std::vector<std::string>{list.GetText(0), list.GetText(1), list.GetText(2), list.GetText(3),
+                                                   list.GetText(4)}));
     });
     EXPECT_EQ(5u, twice.texts.size());
 }

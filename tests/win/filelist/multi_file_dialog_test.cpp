@@ -68,8 +68,8 @@ public:
         m_frame = ::CreateWindowA(MAKEINTATOM(standInClass), "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
                                   ::GetModuleHandleA(nullptr), nullptr);
         ::SetWindowLongPtrA(m_frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&m_texts));
-        m_dialog.m_hWnd = ::CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 1, 1, m_frame, nullptr,
-                                          ::GetModuleHandleA(nullptr), nullptr);
+        m_dialog.m_hWnd =
+            ::CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 1, 1, m_frame, nullptr, ::GetModuleHandleA(nullptr), nullptr);
         m_dialog.m_ofn.lpstrFile = m_buffer.data();
         m_dialog.m_ofn.nMaxFile = maxChars;
     }

@@ -92,14 +92,8 @@ std::vector<std::string> ListViewNames(HWND listView)
     return names;
 }
 
-std::string FileNameText(HWND dialog)
-{
-    return DialogText(dialog, CDM_GETSPEC);
-}
+std::string FileNameText(HWND dialog) { return DialogText(dialog, CDM_GETSPEC); }
 
-std::string FolderText(HWND dialog)
-{
-    return DialogText(dialog, CDM_GETFOLDERPATH);
-}
+std::string FolderText(HWND dialog) { return DialogText(dialog, CDM_GETFOLDERPATH); }
 
 }  // namespace opendlg

@@ -8,10 +8,7 @@
 
 namespace {
 
-UINT CheckState(const CTestDlg& dlg)
-{
-    return ::IsDlgButtonChecked(dlg.m_hWnd, IDC_FW_CHECK);
-}
+UINT CheckState(const CTestDlg& dlg) { return ::IsDlgButtonChecked(dlg.m_hWnd, IDC_FW_CHECK); }
 
 TEST(Dialog, OpensWithMembersInControlsAndOkSavesThem)
 {

@@ -21,10 +21,8 @@ public:
     {
         using E = MessageEntry<CBaseList>;
         static const E entries[] = {
-            E::Message(kBaseOnly, &CBaseList::OnBaseOnly),
-            E::Message(kOverridden, &CBaseList::OnOverridden),
-            E::Message(LB_ADDSTRING, &CBaseList::OnAddString),
-            E::Command(kCommandId, &CBaseList::OnCommand),
+            E::Message(kBaseOnly, &CBaseList::OnBaseOnly),     E::Message(kOverridden, &CBaseList::OnOverridden),
+            E::Message(LB_ADDSTRING, &CBaseList::OnAddString), E::Command(kCommandId, &CBaseList::OnCommand),
             E::Update(ID_FW_FIRST, &CBaseList::OnUpdateFirst),
         };
         static const MessageMap<CBaseList> map(CListBox::GetMessageMap(), entries);

@@ -22,10 +22,7 @@ const std::string kInListText =
     "Sorry.  The file you're writing to is in the list\nof files to be joined.  That doesn't seem right.\n"
     "Although it might work, I've decided to stop before\nI break something you might not need broken.";
 
-std::string Divider(const std::string& path)
-{
-    return "\nFILE: " + path + "\n" + std::string(72, '-') + "\n";
-}
+std::string Divider(const std::string& path) { return "\nFILE: " + path + "\n" + std::string(72, '-') + "\n"; }
 
 std::string Upper(std::string text)
 {

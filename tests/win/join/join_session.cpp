@@ -87,10 +87,7 @@ MainWindowSession::MainWindowSession()
     m_app.m_pMainWnd = &m_dialog;
 }
 
-MainWindowSession::~MainWindowSession()
-{
-    m_app.m_pMainWnd = nullptr;
-}
+MainWindowSession::~MainWindowSession() { m_app.m_pMainWnd = nullptr; }
 
 void MainWindowSession::Run(const std::function<void(HWND mainWindow)>& script)
 {
@@ -134,9 +131,6 @@ void SetInsertDividers(HWND mainWindow, bool on)
     ::SendDlgItemMessageA(mainWindow, IDC_INSERT_DIVIDERS, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void PressJoin(HWND mainWindow)
-{
-    wintest::ClickButton(mainWindow, IDC_JOIN);
-}
+void PressJoin(HWND mainWindow) { wintest::ClickButton(mainWindow, IDC_JOIN); }
 
 }  // namespace jointest

@@ -38,17 +38,29 @@ struct ExpectedDialog {
 };
 
 const ExpectedDialog kMainDialog{
-    IDD_CORDWAIN_DIALOG, "Cordwain",
-    DS_SETFONT | DS_3DLOOK | DS_CENTER | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU |
-        WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
-    WS_EX_APPWINDOW, 370, 201, "#131",
+    IDD_CORDWAIN_DIALOG,
+    "Cordwain",
+    DS_SETFONT | DS_3DLOOK | DS_CENTER | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
+        WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
+    WS_EX_APPWINDOW,
+    370,
+    201,
+    "#131",
     {
         {IDC_JOIN, "Button", "&Join...", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, {293, 7, 70, 14}},
         {IDC_ABOUT, "Button", "A&bout...", kButton, 0, {293, 162, 70, 14}},
         {IDCANCEL, "Button", "E&xit", kButton, 0, {293, 180, 70, 14}},
-        {IDC_NOTE, "Static", "NOTE: Reorder the list by dragging files to the desired positions.",
-         kChild | WS_GROUP | SS_LEFT, 0, {16, 183, 203, 11}},
-        {IDC_INSERT_DIVIDERS, "Button", "Insert &Dividers", kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 0,
+        {IDC_NOTE,
+         "Static",
+         "NOTE: Reorder the list by dragging files to the desired positions.",
+         kChild | WS_GROUP | SS_LEFT,
+         0,
+         {16, 183, 203, 11}},
+        {IDC_INSERT_DIVIDERS,
+         "Button",
+         "Insert &Dividers",
+         kChild | WS_TABSTOP | BS_AUTOCHECKBOX,
+         0,
          {299, 86, 64, 14}},
         {IDC_OPTIONS_LABEL, "Static", "Options:", kChild | WS_GROUP | SS_LEFT, 0, {299, 76, 28, 8}},
         {IDC_FILES_GROUP, "Button", "Files:", kChild | BS_GROUPBOX, 0, {7, 7, 280, 175}},
@@ -60,35 +72,55 @@ const ExpectedDialog kMainDialog{
     }};
 
 const ExpectedDialog kAboutBox{
-    IDD_ABOUTBOX, "About Cordwain...",
-    DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 210, 54, "",
+    IDD_ABOUTBOX,
+    "About Cordwain...",
+    DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    0,
+    210,
+    54,
+    "",
     {
         {IDC_STATIC, "Static", "#128", kChild | SS_ICON, 0, {11, 17, 20, 20}},
-        {IDC_STATIC, "Static", "Cordwain Version 2.1", kChild | WS_GROUP | SS_LEFT | SS_NOPREFIX, 0,
-         {40, 10, 137, 8}},
+        {IDC_STATIC, "Static", "Cordwain Version 2.1", kChild | WS_GROUP | SS_LEFT | SS_NOPREFIX, 0, {40, 10, 137, 8}},
         {IDOK, "Button", "&Whatever", kChild | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0, {153, 7, 50, 14}},
     }};
 
 const ExpectedDialog kProgressDialog{
-    IDD_PROGRESS, "Joining Files...",
-    DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION, 0, 250, 81, "",
+    IDD_PROGRESS,
+    "Joining Files...",
+    DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION,
+    0,
+    250,
+    81,
+    "",
     {
         {IDCANCEL, "Button", "Cancel", kButton, 0, {193, 60, 50, 14}},
-        {IDC_PROGRESS_BAR, "msctls_progress32", "Progress1", kChild | WS_BORDER | PBS_SMOOTH, 0,
-         {7, 42, 236, 14}},
+        {IDC_PROGRESS_BAR, "msctls_progress32", "Progress1", kChild | WS_BORDER | PBS_SMOOTH, 0, {7, 42, 236, 14}},
         {IDC_STATIC, "Static", "Current File:", kChild | SS_LEFT, 0, {7, 8, 38, 8}},
-        {IDC_CURRENT_FILE, "Edit", "", kChild | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | ES_READONLY,
-         WS_EX_STATICEDGE, {7, 17, 236, 12}},
+        {IDC_CURRENT_FILE,
+         "Edit",
+         "",
+         kChild | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | ES_READONLY,
+         WS_EX_STATICEDGE,
+         {7, 17, 236, 12}},
         {IDC_STATIC, "Static", "Overall Progress", kChild | SS_LEFT, 0, {7, 33, 52, 8}},
     }};
 
 const ExpectedDialog kSuccessDialog{
-    IDD_SUCCESS, "It Worked!",
-    DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 158, 54, "",
+    IDD_SUCCESS,
+    "It Worked!",
+    DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    0,
+    158,
+    54,
+    "",
     {
-        {IDC_STATIC, "Static",
+        {IDC_STATIC,
+         "Static",
          "The files have been joined.  Make sure the\n new file is valid before deleting anything.",
-         kChild | WS_GROUP | SS_LEFT | SS_NOPREFIX, 0, {7, 7, 144, 23}},
+         kChild | WS_GROUP | SS_LEFT | SS_NOPREFIX,
+         0,
+         {7, 7, 144, 23}},
         {IDOK, "Button", "&Go Away", kChild | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0, {53, 32, 50, 14}},
     }};
 
@@ -96,24 +128,29 @@ const ExpectedDialog* const kDialogs[] = {&kMainDialog, &kAboutBox, &kProgressDi
 
 HMODULE ThisModule() { return GetModuleHandleA(nullptr); }
 
-std::string Lower(std::string text) {
-    for (auto& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+std::string Lower(std::string text)
+{
+    for (auto& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 
-std::string WindowText(HWND window) {
+std::string WindowText(HWND window)
+{
     char buffer[512] = {};
     GetWindowTextA(window, buffer, sizeof buffer);
     return buffer;
 }
 
-std::string ClassName(HWND window) {
+std::string ClassName(HWND window)
+{
     char buffer[256] = {};
     GetClassNameA(window, buffer, sizeof buffer);
     return buffer;
 }
 
-INT_PTR CALLBACK PassiveDialogProc(HWND, UINT message, WPARAM, LPARAM) {
+INT_PTR CALLBACK PassiveDialogProc(HWND, UINT message, WPARAM, LPARAM)
+{
     return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
@@ -122,14 +159,15 @@ struct WindowDestroyer {
 };
 using DialogWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 
-DialogWindow CreateFromTemplate(int templateId) {
-    return DialogWindow(CreateDialogParamA(ThisModule(), MAKEINTRESOURCEA(templateId), nullptr,
-                                           PassiveDialogProc, 0));
+DialogWindow CreateFromTemplate(int templateId)
+{
+    return DialogWindow(CreateDialogParamA(ThisModule(), MAKEINTRESOURCEA(templateId), nullptr, PassiveDialogProc, 0));
 }
 
 class DialogTemplates : public testing::TestWithParam<const ExpectedDialog*> {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         // The progress bar's window class exists only once the common controls are initialised.
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
         InitCommonControlsEx(&controls);
@@ -138,7 +176,8 @@ protected:
 
 // The dialog manager may add bits of its own (a 3-D edge, no-parent-notify), so the live windows
 // are checked for the designed bits rather than for equal words.
-TEST_P(DialogTemplates, LoadsIntoWindowsInTemplateOrder) {
+TEST_P(DialogTemplates, LoadsIntoWindowsInTemplateOrder)
+{
     const ExpectedDialog& expected = *GetParam();
     const DialogWindow dialog = CreateFromTemplate(expected.templateId);
     ASSERT_TRUE(dialog) << "template " << expected.templateId << " error " << GetLastError();
@@ -209,14 +248,16 @@ INSTANTIATE_TEST_SUITE_P(AllDialogs, DialogTemplates, testing::ValuesIn(kDialogs
                              return "Template" + std::to_string(param.param->templateId);
                          });
 
-TEST(ProgressDialogTemplate, HasNoSystemMenuSoNoCloseBox) {
+TEST(ProgressDialogTemplate, HasNoSystemMenuSoNoCloseBox)
+{
     const DialogWindow dialog = CreateFromTemplate(IDD_PROGRESS);
     ASSERT_TRUE(dialog);
     EXPECT_EQ(GetWindowLongA(dialog.get(), GWL_STYLE) & WS_SYSMENU, 0);
     EXPECT_EQ(GetSystemMenu(dialog.get(), FALSE), nullptr);
 }
 
-TEST(ProgressDialogTemplate, PathBoxIsReadOnly) {
+TEST(ProgressDialogTemplate, PathBoxIsReadOnly)
+{
     const DialogWindow dialog = CreateFromTemplate(IDD_PROGRESS);
     ASSERT_TRUE(dialog);
     HWND path = GetDlgItem(dialog.get(), IDC_CURRENT_FILE);

@@ -36,13 +36,15 @@ struct ExpectedPopup {
     std::vector<ExpectedItem> items;
 };
 
-std::string MenuText(HMENU menu, UINT position) {
+std::string MenuText(HMENU menu, UINT position)
+{
     char buffer[256] = {};
     GetMenuStringA(menu, position, buffer, sizeof buffer, MF_BYPOSITION);
     return buffer;
 }
 
-TEST(MainMenu, PopupsItemsAndIdsInOrder) {
+TEST(MainMenu, PopupsItemsAndIdsInOrder)
+{
     const std::vector<ExpectedPopup> expected = {
         {"&Program", {{ID_PROGRAM_ABOUT, "A&bout..."}, {ID_PROGRAM_EXIT, "E&xit"}}},
         {"A&ction",
@@ -81,7 +83,8 @@ TEST(MainMenu, PopupsItemsAndIdsInOrder) {
     }
 }
 
-TEST(AboutEntryString, LoadsWithItsMnemonic) {
+TEST(AboutEntryString, LoadsWithItsMnemonic)
+{
     char buffer[256] = {};
     const int length = LoadStringA(ThisModule(), IDS_ABOUTBOX, buffer, sizeof buffer);
     EXPECT_EQ(length, 18);
@@ -91,20 +94,24 @@ TEST(AboutEntryString, LoadsWithItsMnemonic) {
 // The icon group's directory: how many images of which size and colour depth it holds.
 struct IconImageEntry {
     int width, height, colours, bitsPerPixel;
-    bool operator==(const IconImageEntry& other) const {
+    bool operator==(const IconImageEntry& other) const
+    {
         return width == other.width && height == other.height && colours == other.colours &&
                bitsPerPixel == other.bitsPerPixel;
     }
 };
 
-std::vector<IconImageEntry> IconGroupEntries(int groupId) {
+std::vector<IconImageEntry> IconGroupEntries(int groupId)
+{
     std::vector<IconImageEntry> entries;
     const HRSRC found = FindResourceA(ThisModule(), MAKEINTRESOURCEA(groupId), MAKEINTRESOURCEA(14));
-    if (!found) return entries;
+    if (!found)
+        return entries;
     const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(ThisModule(), found)));
     const DWORD size = SizeofResource(ThisModule(), found);
     constexpr size_t kHeader = 6, kEntry = 14;
-    if (!bytes || size < kHeader) return entries;
+    if (!bytes || size < kHeader)
+        return entries;
     const size_t count = bytes[4] | (bytes[5] << 8);
     for (size_t i = 0; i < count && kHeader + (i + 1) * kEntry <= size; ++i) {
         const BYTE* entry = bytes + kHeader + i * kEntry;
@@ -113,14 +120,16 @@ std::vector<IconImageEntry> IconGroupEntries(int groupId) {
     return entries;
 }
 
-TEST(ProgramIcon, HoldsA32AndA16ImageOf16ColoursEach) {
+TEST(ProgramIcon, HoldsA32AndA16ImageOf16ColoursEach)
+{
     const std::vector<IconImageEntry> expected = {{32, 32, 16, 4}, {16, 16, 16, 4}};
     EXPECT_EQ(IconGroupEntries(IDR_MAINFRAME), expected);
 }
 
 class ProgramIconSize : public testing::TestWithParam<int> {};
 
-TEST_P(ProgramIconSize, LoadsAtItsOwnSize) {
+TEST_P(ProgramIconSize, LoadsAtItsOwnSize)
+{
     const int size = GetParam();
     const OwnedIcon icon(static_cast<HICON>(
         LoadImageA(ThisModule(), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
@@ -138,7 +147,8 @@ TEST_P(ProgramIconSize, LoadsAtItsOwnSize) {
 INSTANTIATE_TEST_SUITE_P(LargeAndSmall, ProgramIconSize, testing::Values(32, 16));
 
 // The size picked must be a drawn image, not the other one scaled: each size has its own entry.
-TEST(ProgramIcon, EachSizePicksItsOwnImage) {
+TEST(ProgramIcon, EachSizePicksItsOwnImage)
+{
     const HRSRC found = FindResourceA(ThisModule(), MAKEINTRESOURCEA(IDR_MAINFRAME), MAKEINTRESOURCEA(14));
     ASSERT_NE(found, nullptr);
     auto* directory = static_cast<BYTE*>(LockResource(LoadResource(ThisModule(), found)));

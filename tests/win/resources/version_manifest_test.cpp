@@ -12,7 +12,8 @@ namespace {
 
 HMODULE ThisModule() { return GetModuleHandleA(nullptr); }
 
-std::vector<BYTE> VersionBlock() {
+std::vector<BYTE> VersionBlock()
+{
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
     DWORD ignored = 0;
@@ -25,35 +26,40 @@ std::vector<BYTE> VersionBlock() {
 
 class VersionResource : public testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         m_block = VersionBlock();
         ASSERT_FALSE(m_block.empty()) << "no version resource";
     }
 
-    template <typename T>
-    const T* Query(const std::string& subBlock, UINT* size = nullptr) {
+    template <typename T> const T* Query(const std::string& subBlock, UINT* size = nullptr)
+    {
         void* value = nullptr;
         UINT length = 0;
-        if (!VerQueryValueA(m_block.data(), subBlock.c_str(), &value, &length)) return nullptr;
-        if (size) *size = length;
+        if (!VerQueryValueA(m_block.data(), subBlock.c_str(), &value, &length))
+            return nullptr;
+        if (size)
+            *size = length;
         return static_cast<const T*>(value);
     }
 
     std::vector<BYTE> m_block;
 };
 
-TEST_F(VersionResource, FixedFileAndProductVersions) {
+TEST_F(VersionResource, FixedFileAndProductVersions)
+{
     const auto* fixed = Query<VS_FIXEDFILEINFO>("\\");
     ASSERT_NE(fixed, nullptr);
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);   // 1.0
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000000u);   // .0.0
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);  // 1.0
+    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000000u);  // .0.0
     EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
     EXPECT_EQ(fixed->dwProductVersionLS, 0x00000001u);  // .0.1
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 }
 
-TEST_F(VersionResource, StringsReadBackThroughTheDeclaredTranslation) {
+TEST_F(VersionResource, StringsReadBackThroughTheDeclaredTranslation)
+{
     UINT size = 0;
     const auto* translation = Query<WORD>("\\VarFileInfo\\Translation", &size);
     ASSERT_NE(translation, nullptr);
@@ -61,7 +67,10 @@ TEST_F(VersionResource, StringsReadBackThroughTheDeclaredTranslation) {
     char table[32] = {};
     wsprintfA(table, "%04x%04x", translation[0], translation[1]);
 
-    const struct { const char* name; const char* value; } expected[] = {
+    const struct {
+        const char* name;
+        const char* value;
+    } expected[] = {
         {"FileDescription", "Cordwain Application"},
         {"FileVersion", "2.1"},
         {"InternalName", "Cordwain"},
@@ -76,25 +85,31 @@ TEST_F(VersionResource, StringsReadBackThroughTheDeclaredTranslation) {
     }
 }
 
-std::string ManifestText(int id) {
+std::string ManifestText(int id)
+{
     const HRSRC found = FindResourceA(ThisModule(), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(24));
-    if (!found) return {};
+    if (!found)
+        return {};
     const auto* bytes = static_cast<const char*>(LockResource(LoadResource(ThisModule(), found)));
     return bytes ? std::string(bytes, SizeofResource(ThisModule(), found)) : std::string();
 }
 
-size_t Occurrences(const std::string& text, const std::string& piece) {
+size_t Occurrences(const std::string& text, const std::string& piece)
+{
     size_t count = 0;
-    for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++count;
+    for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+        ++count;
     return count;
 }
 
-BOOL CALLBACK CountName(HMODULE, LPCSTR, LPSTR, LONG_PTR count) {
+BOOL CALLBACK CountName(HMODULE, LPCSTR, LPSTR, LONG_PTR count)
+{
     ++*reinterpret_cast<int*>(count);
     return TRUE;
 }
 
-TEST(Manifest, IsTheOnlyOneAndNamesThisBuildsProcessor) {
+TEST(Manifest, IsTheOnlyOneAndNamesThisBuildsProcessor)
+{
     int manifests = 0;
     EnumResourceNamesA(ThisModule(), MAKEINTRESOURCEA(24), CountName, reinterpret_cast<LONG_PTR>(&manifests));
     EXPECT_EQ(manifests, 1);
@@ -113,7 +128,8 @@ TEST(Manifest, IsTheOnlyOneAndNamesThisBuildsProcessor) {
     EXPECT_EQ(Occurrences(manifest, other), 0u) << manifest;
 }
 
-TEST(Manifest, DescribesTheProgramAndAsksForCommonControls6) {
+TEST(Manifest, DescribesTheProgramAndAsksForCommonControls6)
+{
     const std::string manifest = ManifestText(1);
     EXPECT_NE(manifest.find("<assemblyIdentity version=\"1.0.0.0\""), std::string::npos) << manifest;
     EXPECT_NE(manifest.find("type=\"win32\""), std::string::npos);
@@ -125,14 +141,16 @@ TEST(Manifest, DescribesTheProgramAndAsksForCommonControls6) {
 
 // The manifest only matters if the loader honours it: version 6 of the common controls is not
 // the system folder's copy but the side-by-side one the manifest names.
-TEST(Manifest, LoaderBindsTheSideBySideCommonControls) {
+TEST(Manifest, LoaderBindsTheSideBySideCommonControls)
+{
     const HMODULE controls = LoadLibraryA("comctl32.dll");
     ASSERT_NE(controls, nullptr);
     char path[MAX_PATH] = {};
     GetModuleFileNameA(controls, path, sizeof path);
     FreeLibrary(controls);
     std::string lower = path;
-    for (auto& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (auto& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     EXPECT_NE(lower.find("winsxs"), std::string::npos) << path;
     EXPECT_NE(lower.find("common-controls_6595b64144ccf1df_6."), std::string::npos) << path;
 }

@@ -21,18 +21,13 @@ std::string Caption(HWND hWnd)
 
 ModalWatcher::ModalWatcher(std::string caption, std::function<void(HWND)> action, DWORD timeoutMs,
                            std::string className)
-    : m_caption(std::move(caption)),
-      m_className(std::move(className)),
-      m_action(std::move(action)),
+    : m_caption(std::move(caption)), m_className(std::move(className)), m_action(std::move(action)),
       m_before(TopLevelWindows())
 {
     m_thread = std::thread([this, timeoutMs] { Watch(timeoutMs); });
 }
 
-ModalWatcher::~ModalWatcher()
-{
-    Finish();
-}
+ModalWatcher::~ModalWatcher() { Finish(); }
 
 bool ModalWatcher::Finish()
 {

@@ -35,10 +35,7 @@ void RemoveTree(const std::wstring& path)
     ::RemoveDirectoryW(path.c_str());
 }
 
-std::wstring LongPathOf(const std::string& path)
-{
-    return L"\\\\?\\" + Widen(path.c_str());
-}
+std::wstring LongPathOf(const std::string& path) { return L"\\\\?\\" + Widen(path.c_str()); }
 
 }  // namespace
 
@@ -56,10 +53,7 @@ TempFolder::TempFolder()
     m_path = unique;
 }
 
-TempFolder::~TempFolder()
-{
-    RemoveTree(LongPathOf(m_path));
-}
+TempFolder::~TempFolder() { RemoveTree(LongPathOf(m_path)); }
 
 std::string TempFolder::Write(const std::string& name, const std::string& bytes) const
 {
@@ -90,10 +84,7 @@ std::string ReadFileBytes(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool FileExists(const std::string& path)
-{
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool FileExists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::string Pattern(std::size_t size, unsigned seed)
 {

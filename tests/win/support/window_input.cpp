@@ -34,7 +34,8 @@ std::vector<std::wstring> ReadListBoxItems(HWND listBox)
     for (int i = 0; i < count; ++i) {
         const auto length = ::SendMessageW(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
         std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        const auto copied = ::SendMessageW(listBox, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        const auto copied =
+            ::SendMessageW(listBox, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
         text.resize(copied < 0 ? 0 : static_cast<std::size_t>(copied));
         items.push_back(text);
     }

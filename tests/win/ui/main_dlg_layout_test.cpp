@@ -14,8 +14,8 @@ namespace {
 
 using Rects = std::map<int, RECT>;
 
-const int kControls[] = {IDC_JOIN, IDCANCEL, IDC_ABOUT, IDC_OPTIONS_LABEL, IDC_INSERT_DIVIDERS, IDC_FILE_LIST,
-                         IDC_NOTE, IDC_ADD, IDC_REMOVE, IDC_REMOVE_ALL, IDC_SORT_LIST, IDC_FILES_GROUP};
+const int kControls[] = {IDC_JOIN, IDCANCEL, IDC_ABOUT,  IDC_OPTIONS_LABEL, IDC_INSERT_DIVIDERS, IDC_FILE_LIST,
+                         IDC_NOTE, IDC_ADD,  IDC_REMOVE, IDC_REMOVE_ALL,    IDC_SORT_LIST,       IDC_FILES_GROUP};
 
 Rects ReadRects(HWND dialog)
 {
@@ -129,8 +129,8 @@ TEST(MainWindowLayout, ControlsFollowEverySizeFromTheirOpeningRectangles)
         ExpectLaidOut(hWnd, opened, openedClient, "the same size again");
 
         // Larger sizes, odd sizes that exercise the truncating divisions, and the smallest one.
-        const SIZE sizes[] = {{openedWidth + 1, openedHeight + 1}, {700, 500}, {1013, 731}, {641, 997},
-                              {500, 300}, {openedWidth + 200, openedHeight}};
+        const SIZE sizes[] = {{openedWidth + 1, openedHeight + 1}, {700, 500}, {1013, 731}, {641, 997}, {500, 300},
+                              {openedWidth + 200, openedHeight}};
         for (const SIZE& size : sizes) {
             ResizeWindow(hWnd, size.cx, size.cy);
             ExpectLaidOut(hWnd, opened, openedClient, "resized");

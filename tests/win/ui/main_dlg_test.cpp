@@ -45,8 +45,8 @@ SIZE WindowSize(HWND hWnd)
 // does with them once it runs.
 TEST(MainWindow, StartsWithEveryControlUsableAnEmptyListAndTheProgramIcons)
 {
-    const int ids[] = {IDC_JOIN, IDC_ABOUT, IDCANCEL, IDC_NOTE, IDC_INSERT_DIVIDERS, IDC_OPTIONS_LABEL,
-                       IDC_FILES_GROUP, IDC_FILE_LIST, IDC_ADD, IDC_REMOVE, IDC_REMOVE_ALL, IDC_SORT_LIST};
+    const int ids[] = {IDC_JOIN,        IDC_ABOUT,     IDCANCEL, IDC_NOTE,   IDC_INSERT_DIVIDERS, IDC_OPTIONS_LABEL,
+                       IDC_FILES_GROUP, IDC_FILE_LIST, IDC_ADD,  IDC_REMOVE, IDC_REMOVE_ALL,      IDC_SORT_LIST};
     EXPECT_TRUE(RunMainDlg([&](CMainDlgUnderTest& d) {
         for (const int id : ids) {
             const HWND control = ::GetDlgItem(d.m_hWnd, id);
@@ -113,7 +113,8 @@ TEST(MainWindow, SystemMenuEndsWithAboutEntryAndOnlyItsMaskedCommandOpensAbout)
             EXPECT_TRUE(about.Finish()) << command;
         }
         // Other values, also ones that share bits with it, go to default processing.
-        wintest::ModalWatcher none(kAboutCaption, [](HWND box) { wintest::ClickButton(box, IDOK); }, 400);
+        wintest::ModalWatcher none(
+            kAboutCaption, [](HWND box) { wintest::ClickButton(box, IDOK); }, 400);
         for (const WPARAM command : {WPARAM{0x0000}, WPARAM{0x0020}, WPARAM{0x0110}, WPARAM{0x0030}})
             d.SendMessage(WM_SYSCOMMAND, command);
         EXPECT_FALSE(none.Finish());
@@ -211,7 +212,9 @@ TEST(MainWindow, OpeningAPopupLeavesItemsWithoutUpdateHandlersAlone)
             HMENU menu;
             LPARAM lParam;
         };
-        const Popup popups[] = {{::GetSubMenu(bar, 0), 0}, {::GetSubMenu(bar, 1), 1}, {::GetSubMenu(bar, 2), 2},
+        const Popup popups[] = {{::GetSubMenu(bar, 0), 0},
+                                {::GetSubMenu(bar, 1), 1},
+                                {::GetSubMenu(bar, 2), 2},
                                 {system, MAKELPARAM(0, TRUE)}};
         for (const Popup& popup : popups) {
             const std::vector<UINT> before = MenuStates(popup.menu);
