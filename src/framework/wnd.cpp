@@ -1,12 +1,48 @@
 // Binding C++ objects to windows and dispatching their messages through the tables.
 #include "framework/wnd.h"
 
+#include <mutex>
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
-// Names the window property that points at the bound object; looked up only by FromHandle.
-constexpr const char* kBoundObjectProperty = "Cordwain.BoundObject";
+// Which object each bound window belongs to. Looked up for every message a bound window gets,
+// so it is kept in the process rather than as a window property: under Wine a property lookup
+// by name is two round trips to the server, which made each list box message cost far more
+// than the list box's own work.
+class BoundObjects {
+public:
+    CWnd* Find(HWND hWnd) const
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        const auto found = m_objects.find(hWnd);
+        return found == m_objects.end() ? nullptr : found->second;
+    }
+    void Bind(HWND hWnd, CWnd* object)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_objects[hWnd] = object;
+    }
+    void Unbind(HWND hWnd, const CWnd* object)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        const auto found = m_objects.find(hWnd);
+        if (found != m_objects.end() && found->second == object)
+            m_objects.erase(found);
+    }
+
+private:
+    // FromHandle may be asked from any thread; binding happens on the window's own.
+    mutable std::mutex m_mutex;
+    std::unordered_map<HWND, CWnd*> m_objects;
+};
+
+BoundObjects& Bound()
+{
+    static BoundObjects objects;
+    return objects;
+}
 
 }  // namespace
 
@@ -27,20 +63,20 @@ CWnd* CWnd::FromHandle(HWND hWnd)
 {
     if (hWnd == nullptr)
         return nullptr;
-    return static_cast<CWnd*>(::GetPropA(hWnd, kBoundObjectProperty));
+    return Bound().Find(hWnd);
 }
 
 void CWnd::BindHandle(HWND hWnd, Binding binding)
 {
     m_hWnd = hWnd;
     m_binding = binding;
-    ::SetPropA(hWnd, kBoundObjectProperty, this);
+    Bound().Bind(hWnd, this);
 }
 
 void CWnd::UnbindHandle()
 {
     if (m_hWnd != nullptr)
-        ::RemovePropA(m_hWnd, kBoundObjectProperty);
+        Bound().Unbind(m_hWnd, this);
     m_hWnd = nullptr;
     m_binding = Binding::None;
 }
