@@ -70,6 +70,11 @@ HFONT CFileListBox::ControlFont() const
     return reinterpret_cast<HFONT>(::CallWindowProcA(m_controlProcedure, m_hWnd, WM_GETFONT, 0, 0));
 }
 
+LRESULT CFileListBox::ControlDefault()
+{
+    return ::CallWindowProcA(m_controlProcedure, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+}
+
 LRESULT CFileListBox::OnDropFiles(WPARAM wParam, LPARAM)
 {
     std::vector<std::string> names;
@@ -88,7 +93,7 @@ LRESULT CFileListBox::OnDropFiles(WPARAM wParam, LPARAM)
 
 LRESULT CFileListBox::OnAddString(WPARAM, LPARAM)
 {
-    const LRESULT result = Default();
+    const LRESULT result = ControlDefault();
     filelist::ListBoxAdapter list(*this, m_controlProcedure);
     filelist::ListBoxTextMeasurer measurer(m_hWnd, ControlFont());
     // The added text is read back from the new item rather than taken from lParam: a
@@ -100,7 +105,7 @@ LRESULT CFileListBox::OnAddString(WPARAM, LPARAM)
 
 LRESULT CFileListBox::OnDeleteString(WPARAM, LPARAM)
 {
-    const LRESULT result = Default();
+    const LRESULT result = ControlDefault();
     filelist::ListBoxAdapter list(*this, m_controlProcedure);
     filelist::ListBoxTextMeasurer measurer(m_hWnd, ControlFont());
     filelist::RecalcHorizontalExtent(list, static_cast<int>(result), measurer);
@@ -109,7 +114,7 @@ LRESULT CFileListBox::OnDeleteString(WPARAM, LPARAM)
 
 LRESULT CFileListBox::OnResetContent(WPARAM, LPARAM)
 {
-    const LRESULT result = Default();
+    const LRESULT result = ControlDefault();
     filelist::ListBoxAdapter list(*this, m_controlProcedure);
     filelist::ResetHorizontalExtent(list);
     return result;
