@@ -4,6 +4,7 @@
 
 #include "filelist/multi_file_dialog.h"
 #include "filelist/multi_select_text.h"
+#include "filelist/redraw_pause_win32.h"
 #include "ui/main_dlg.h"
 
 namespace {
@@ -24,6 +25,7 @@ void CMainDlg::OnAdd()
     if (dialog.DoModal() != IDOK)
         return;
     // Appending leaves the list's selection as it was; a failed append is not reported.
+    const filelist::RedrawPause pause(m_lstFiles.m_hWnd);
     for (POSITION pos = dialog.GetStartPosition(); pos != nullptr;)
         m_lstFiles.AddString(dialog.GetNextPathName(pos));
 }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "framework/data_exchange.h"
+#include "filelist/redraw_pause_win32.h"
 #include "framework/dc.h"
 #include "res/resource.h"
 #include "ui/about_box.h"
@@ -105,9 +106,13 @@ BOOL CMainDlg::OnInitDialog()
     m_layoutWindow = std::make_unique<CDialogLayoutWindow>(m_hWnd);
     m_layout.Init(*m_layoutWindow, std::nullopt, g_mainDlgLayout, kMainDlgLayoutRows, false);
 
-    // Through the window, so the file list box keeps its extent as for any other addition.
-    for (const std::string& path : m_vecPendingFiles)
-        m_lstFiles.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    // Through the window, so the file list box keeps its extent as for any other addition;
+    // drawn once at the end rather than once per path.
+    {
+        const filelist::RedrawPause pause(m_lstFiles.m_hWnd);
+        for (const std::string& path : m_vecPendingFiles)
+            m_lstFiles.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    }
 
     // Above the "Files:" group box that encloses it, so the box never paints over the list.
     m_lstFiles.BringWindowToTop();
