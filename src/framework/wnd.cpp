@@ -1,48 +1,14 @@
 // Binding C++ objects to windows and dispatching their messages through the tables.
 #include "framework/wnd.h"
 
-#include <mutex>
-#include <unordered_map>
 #include <vector>
 
 namespace {
 
-// Which object each bound window belongs to. Looked up for every message a bound window gets,
-// so it is kept in the process rather than as a window property: under Wine a property lookup
-// by name is two round trips to the server, which made each list box message cost far more
-// than the list box's own work.
-class BoundObjects {
-public:
-    CWnd* Find(HWND hWnd) const
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        const auto found = m_objects.find(hWnd);
-        return found == m_objects.end() ? nullptr : found->second;
-    }
-    void Bind(HWND hWnd, CWnd* object)
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_objects[hWnd] = object;
-    }
-    void Unbind(HWND hWnd, const CWnd* object)
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        const auto found = m_objects.find(hWnd);
-        if (found != m_objects.end() && found->second == object)
-            m_objects.erase(found);
-    }
-
-private:
-    // FromHandle may be asked from any thread; binding happens on the window's own.
-    mutable std::mutex m_mutex;
-    std::unordered_map<HWND, CWnd*> m_objects;
-};
-
-BoundObjects& Bound()
-{
-    static BoundObjects objects;
-    return objects;
-}
+// Names the window property that points at the bound object. Only FromHandle and binding use
+// it: a property lookup by name is slow under Wine, so messages find their object through the
+// subclassed window's own user data instead.
+constexpr const char* kBoundObjectProperty = "Cordwain.BoundObject";
 
 }  // namespace
 
@@ -63,20 +29,20 @@ CWnd* CWnd::FromHandle(HWND hWnd)
 {
     if (hWnd == nullptr)
         return nullptr;
-    return Bound().Find(hWnd);
+    return static_cast<CWnd*>(::GetPropA(hWnd, kBoundObjectProperty));
 }
 
 void CWnd::BindHandle(HWND hWnd, Binding binding)
 {
     m_hWnd = hWnd;
     m_binding = binding;
-    Bound().Bind(hWnd, this);
+    ::SetPropA(hWnd, kBoundObjectProperty, this);
 }
 
 void CWnd::UnbindHandle()
 {
     if (m_hWnd != nullptr)
-        Bound().Unbind(m_hWnd, this);
+        ::RemovePropA(m_hWnd, kBoundObjectProperty);
     m_hWnd = nullptr;
     m_binding = Binding::None;
 }
@@ -88,10 +54,14 @@ bool CWnd::SubclassWindow(HWND hWnd)
     m_hWnd = hWnd;
     PreSubclassWindow();
     BindHandle(hWnd, Binding::Subclass);
+    // The subclass procedure's way back to this object: the window's user data, which standard
+    // controls leave to their owner.
+    ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     // Installed with the A function so the handlers get the A forms of text messages.
     m_originalProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
     if (m_originalProc == nullptr) {
+        ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
         UnbindHandle();
         return false;
     }
@@ -104,6 +74,7 @@ HWND CWnd::UnsubclassWindow()
     if (m_binding != Binding::Subclass)
         return hWnd;
     ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_originalProc));
+    ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
     m_originalProc = nullptr;
     UnbindHandle();
     return hWnd;
@@ -111,7 +82,7 @@ HWND CWnd::UnsubclassWindow()
 
 LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CWnd* const self = FromHandle(hWnd);
+    auto* const self = reinterpret_cast<CWnd*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
     if (self == nullptr)
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
     const CurrentMessage saved = self->m_current;
