@@ -4,20 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "filelist/memory_list_box.h"
+#include "list_of.h"
 
 namespace filelist {
 namespace {
-
-using Texts = std::vector<std::string>;
-
-MemoryListBox ListOf(const Texts& texts)
-{
-    MemoryListBox list;
-    for (const std::string& text : texts) {
-        list.AddString(text);
-    }
-    return list;
-}
 
 TEST(RemoveTest, WithoutSelectionDoesNothing)
 {

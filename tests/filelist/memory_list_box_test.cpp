@@ -1,22 +1,12 @@
 // The in-memory list box must answer as the real control does, or every rule tested over it
 // would be tested against the wrong list.
 #include "filelist/memory_list_box.h"
+#include "list_of.h"
 
 #include <gtest/gtest.h>
 
 namespace filelist {
 namespace {
-
-using Texts = std::vector<std::string>;
-
-MemoryListBox ListOf(const Texts& texts)
-{
-    MemoryListBox list;
-    for (const std::string& text : texts) {
-        list.AddString(text);
-    }
-    return list;
-}
 
 TEST(MemoryListBoxTest, AddAndInsertAnswerTheNewIndex)
 {
