@@ -1,6 +1,7 @@
 // Command-line tokens and the scan for file switches.
 #include "app/command_line_tokens.h"
 
+namespace cordwain {
 namespace {
 
 constexpr char kQuote = '"';
@@ -65,3 +66,5 @@ std::vector<std::string> PendingFilesFromTokens(const CCommandLineTokens& tokens
     }
     return paths;
 }
+
+}  // namespace cordwain

@@ -4,8 +4,9 @@
 
 #include <cstddef>
 #include <string>
-#include <utility>
 #include <vector>
+
+namespace cordwain {
 
 // The tokens of one raw command line, in command-line order.
 // Only spaces outside double quotes separate; the program path in front of the
@@ -35,10 +36,4 @@ private:
 // A token shorter than two characters ends the scan.
 std::vector<std::string> PendingFilesFromTokens(const CCommandLineTokens& tokens);
 
-// Queues every file the command line names on target, which offers AddPendingFile(std::string).
-template <typename Target> void ApplyCommandLine(Target& target, const CCommandLineTokens& tokens)
-{
-    for (std::string& path : PendingFilesFromTokens(tokens)) {
-        target.AddPendingFile(std::move(path));
-    }
-}
+}  // namespace cordwain

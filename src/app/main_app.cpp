@@ -3,6 +3,7 @@
 
 #include "ui/main_dlg.h"
 
+namespace cordwain {
 namespace {
 
 // Registers itself as the application during static initialisation; the entry point runs it.
@@ -16,7 +17,8 @@ CMainApp::~CMainApp() = default;
 
 void CMainApp::ApplyCommandLine(CMainDlg& mainDlg, const CCommandLineTokens& tokens) const
 {
-    ::ApplyCommandLine(mainDlg, tokens);
+    for (std::string& path : PendingFilesFromTokens(tokens))
+        mainDlg.AddPendingFile(std::move(path));
 }
 
 BOOL CMainApp::InitInstance()
@@ -33,3 +35,5 @@ BOOL CMainApp::InitInstance()
     }
     return FALSE;
 }
+
+}  // namespace cordwain

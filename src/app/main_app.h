@@ -7,6 +7,8 @@
 #include "app/command_line_tokens.h"
 #include "framework/win_app.h"
 
+namespace cordwain {
+
 class CMainDlg;
 
 class CMainApp : public CWinApp {
@@ -20,3 +22,5 @@ public:
     // Queues every file the tokens name on a main window that has no window yet.
     void ApplyCommandLine(CMainDlg& mainDlg, const CCommandLineTokens& tokens) const;
 };
+
+}  // namespace cordwain

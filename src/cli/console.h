@@ -3,14 +3,9 @@
 
 #include <functional>
 
-#include "join/output_name.h"
-
 namespace cordwain {
 
 bool StderrIsTerminal();
-
-// The code page's lead-byte and digit tests, as the output-name rules want them.
-CharClasses SystemCharClasses();
 
 // Runs `work` on a worker thread and returns when it is done. Each Ctrl+C (or termination
 // request) meanwhile calls `onInterrupt` from an ordinary thread context, never from a signal

@@ -12,8 +12,6 @@ namespace cordwain {
 
 bool StderrIsTerminal() { return isatty(STDERR_FILENO) == 1; }
 
-CharClasses SystemCharClasses() { return CharClasses{}; }
-
 bool RunInterruptible(const std::function<void()>& work, const std::function<void()>& onInterrupt)
 {
     sigset_t watched;

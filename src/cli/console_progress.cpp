@@ -14,45 +14,45 @@ constexpr std::size_t kNameWidth = 40;
 
 void ConsoleProgress::PostPosition(int position)
 {
-    position_ = position;
+    m_position = position;
     Draw();
 }
 
 void ConsoleProgress::ShowCurrentFile(const std::string& path)
 {
-    currentFile_ = path;
-    if (terminal_)
+    m_currentFile = path;
+    if (m_terminal)
         Draw();
 }
 
 void ConsoleProgress::ShowMessage(const std::string& text, const std::string& caption, unsigned)
 {
     ClearLine();
-    err_ << caption << '\n' << text << '\n';
-    err_.flush();
+    m_err << caption << '\n' << text << '\n';
+    m_err.flush();
 }
 
 void ConsoleProgress::Draw()
 {
     // A grown file can push the position past 1000 (or wrap it); the bar just stays in bounds.
-    const int filled = std::clamp(position_, 0, 1000) * kBarWidth / 1000;
-    std::string name = currentFile_;
+    const int filled = std::clamp(m_position, 0, 1000) * kBarWidth / 1000;
+    std::string name = m_currentFile;
     if (name.size() > kNameWidth)
         name = "..." + name.substr(name.size() - (kNameWidth - 3));
-    err_ << "\r\x1b[K[" << std::string(static_cast<std::size_t>(filled), '#')
-         << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << std::setw(4) << position_
+    m_err << "\r\x1b[K[" << std::string(static_cast<std::size_t>(filled), '#')
+         << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << std::setw(4) << m_position
          << "/1000 " << name;
-    err_.flush();
-    drawn_ = true;
+    m_err.flush();
+    m_drawn = true;
 }
 
 void ConsoleProgress::ClearLine()
 {
-    if (!drawn_)
+    if (!m_drawn)
         return;
-    err_ << "\r\x1b[K";
-    err_.flush();
-    drawn_ = false;
+    m_err << "\r\x1b[K";
+    m_err.flush();
+    m_drawn = false;
 }
 
 }  // namespace cordwain

@@ -11,10 +11,10 @@ namespace cordwain {
 
 class ConsoleProgress final : public ProgressSink {
 public:
-    ConsoleProgress(std::ostream& err, bool terminal) : err_(err), terminal_(terminal) {}
+    ConsoleProgress(std::ostream& err, bool terminal) : m_err(err), m_terminal(terminal) {}
 
     void SetRange() override {}
-    bool IsVisible() override { return terminal_; }
+    bool IsVisible() override { return m_terminal; }
     void PostPosition(int position) override;
     void ShowCurrentFile(const std::string& path) override;
     void Hide() override { ClearLine(); }
@@ -25,11 +25,11 @@ private:
     void Draw();
     void ClearLine();
 
-    std::ostream& err_;
-    const bool terminal_;
-    std::string currentFile_;
-    int position_ = 0;
-    bool drawn_ = false;
+    std::ostream& m_err;
+    const bool m_terminal;
+    std::string m_currentFile;
+    int m_position = 0;
+    bool m_drawn = false;
 };
 
 }  // namespace cordwain

@@ -21,25 +21,20 @@ BOOL WINAPI OnConsoleControl(DWORD type)
 {
     if (type != CTRL_C_EVENT && type != CTRL_BREAK_EVENT && type != CTRL_CLOSE_EVENT)
         return FALSE;
-    const std::lock_guard<std::mutex> lock(g_handlerMutex);
-    g_interrupted = true;
-    if (g_onInterrupt)
-        (*g_onInterrupt)();
+    try {
+        const std::lock_guard<std::mutex> lock(g_handlerMutex);
+        g_interrupted = true;
+        if (g_onInterrupt)
+            (*g_onInterrupt)();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "cordwain-join: the interrupt could not be passed on: %s\n", error.what());
+    }
     return TRUE;
-}
-
-bool IsLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != FALSE; }
-bool IsDigitChar(unsigned char c)
-{
-    const auto ch = static_cast<CHAR>(c);
-    return IsCharAlphaNumericA(ch) && !IsCharAlphaA(ch);
 }
 
 }  // namespace
 
 bool StderrIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
-
-CharClasses SystemCharClasses() { return CharClasses{IsLeadByte, IsDigitChar}; }
 
 bool RunInterruptible(const std::function<void()>& work, const std::function<void()>& onInterrupt)
 {

@@ -1,12 +1,10 @@
-// The main window's Add command: the multiple-selection open dialog, and its answer appended to
-// the file list.
-#include <vector>
+// The Add command: the multiple-selection open dialog, and its answer appended to the list.
+#include "filelist/add_command.h"
 
 #include "filelist/multi_file_dialog.h"
 #include "filelist/multi_select_text.h"
-#include "filelist/redraw_pause_win32.h"
-#include "ui/main_dlg.h"
 
+namespace cordwain {
 namespace {
 
 constexpr const char* kAddFilter = "All Files (*.*)|*.*|Text Files (*.txt)|*.txt|";
@@ -15,7 +13,7 @@ static_assert(kAddFlags == 0x81200, "the Add dialog's flags");
 
 }  // namespace
 
-void CMainDlg::OnAdd()
+void RunAddCommand(CFileListBox& list)
 {
     CMultiFileDialog dialog(TRUE, "*.*", nullptr, kAddFlags, kAddFilter);
     // Zero-filled, so whatever the dialog leaves after its answer is never taken for names.
@@ -24,13 +22,11 @@ void CMainDlg::OnAdd()
     dialog.m_ofn.nMaxFile = kSelectionBufferChars;
     if (dialog.DoModal() != IDOK)
         return;
-    // Appending leaves the list's selection as it was; a failed append is not reported.
-    const filelist::RedrawPause pause(m_lstFiles.m_hWnd);
+    std::vector<std::string> paths;
     for (POSITION pos = dialog.GetStartPosition(); pos != nullptr;)
-        m_lstFiles.AddString(dialog.GetNextPathName(pos));
+        paths.push_back(dialog.GetNextPathName(pos).str());
+    // Appending leaves the list's selection as it was; a failed append is not reported.
+    list.AppendAll(paths);
 }
 
-void CMainDlg::OnActionAdd()
-{
-    OnAdd();
-}
+}  // namespace cordwain

@@ -1,16 +1,14 @@
 // The drop filter.
 #include "filelist/dropped_files.h"
 
-namespace filelist {
+namespace cordwain {
 
-void AppendDroppedFiles(ListBox& list, const std::vector<std::string>& droppedNames,
-                        const FileAttributesQuery& attributesOf)
+void AppendDroppedFiles(FileList& list, const std::vector<std::string>& droppedNames, FileAttributesQuery attributesOf)
 {
     for (const std::string& name : droppedNames) {
-        if ((attributesOf(name) & kFileAttributeDirectory) == 0) {
-            list.AddString(name);
-        }
+        if ((attributesOf(name) & kFileAttributeDirectory) == 0)
+            list.Append(name);
     }
 }
 
-}  // namespace filelist
+}  // namespace cordwain

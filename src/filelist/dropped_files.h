@@ -2,24 +2,21 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "filelist/list_box.h"
+#include "filelist/file_list.h"
 
-namespace filelist {
+namespace cordwain {
 
 constexpr std::uint32_t kFileAttributeDirectory = 0x10;
-// What an attribute query answers when it fails; its directory bit is set too.
-constexpr std::uint32_t kInvalidFileAttributes = 0xFFFFFFFF;
 
-// Attributes of a path as GetFileAttributesA gives them.
-using FileAttributesQuery = std::function<std::uint32_t(const std::string& path)>;
+// Attributes of a path as GetFileAttributesA gives them; its failure answer, 0xFFFFFFFF, has the
+// directory bit set too.
+using FileAttributesQuery = std::uint32_t (*)(const std::string& path);
 
-// Appends each dropped name that is neither a folder nor unreadable, with the list's own
-// append so the extent follows.
-void AppendDroppedFiles(ListBox& list, const std::vector<std::string>& droppedNames,
-                        const FileAttributesQuery& attributesOf);
+// Appends each dropped name that is neither a folder nor unreadable, with the list's own append
+// so the extent follows.
+void AppendDroppedFiles(FileList& list, const std::vector<std::string>& droppedNames, FileAttributesQuery attributesOf);
 
-}  // namespace filelist
+}  // namespace cordwain

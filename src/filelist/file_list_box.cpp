@@ -4,16 +4,14 @@
 
 #include <shellapi.h>
 
-#include <string>
-#include <vector>
-
 #include "filelist/dropped_files.h"
 #include "filelist/horizontal_extent.h"
-#include "filelist/list_box_adapter_win32.h"
-#include "filelist/redraw_pause_win32.h"
+#include "filelist/list_commands.h"
+#include "filelist/redraw_pause.h"
 #include "filelist/text_measurer_win32.h"
 #include "framework/handles.h"
 
+namespace cordwain {
 namespace {
 
 // Every name of a drop, each read at its own length so none is cut at MAX_PATH.
@@ -21,27 +19,17 @@ std::vector<std::string> ReadDroppedNames(HDROP drop)
 {
     const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
     std::vector<std::string> names;
-    names.reserve(count);
     for (UINT i = 0; i < count; ++i) {
-        const UINT length = ::DragQueryFileA(drop, i, nullptr, 0);
-        std::string name(length, '\0');
-        const UINT copied = ::DragQueryFileA(drop, i, name.data(), length + 1);
-        name.resize(copied);
+        std::string name(::DragQueryFileA(drop, i, nullptr, 0), '\0');
+        name.resize(::DragQueryFileA(drop, i, name.data(), static_cast<UINT>(name.size() + 1)));
         names.push_back(std::move(name));
     }
     return names;
 }
 
-std::uint32_t FileAttributes(const std::string& path)
-{
-    return ::GetFileAttributesA(path.c_str());
-}
+std::uint32_t FileAttributes(const std::string& path) { return ::GetFileAttributesA(path.c_str()); }
 
 }  // namespace
-
-CFileListBox::CFileListBox() = default;
-
-CFileListBox::~CFileListBox() = default;
 
 const MessageMapBase* CFileListBox::GetMessageMap() const
 {
@@ -65,14 +53,45 @@ void CFileListBox::PreSubclassWindow()
     CDragListBox::PreSubclassWindow();
 }
 
-HFONT CFileListBox::ControlFont() const
+int CFileListBox::Count() const { return static_cast<int>(CallControl(LB_GETCOUNT)); }
+
+std::string CFileListBox::Text(int index) const
 {
-    return reinterpret_cast<HFONT>(::CallWindowProcA(m_controlProcedure, m_hWnd, WM_GETFONT, 0, 0));
+    const auto length = CallControl(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    if (length == LB_ERR)
+        return std::string();
+    std::string text(static_cast<std::size_t>(length), '\0');
+    const auto copied = CallControl(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
+    return text;
 }
 
-LRESULT CFileListBox::ControlDefault()
+int CFileListBox::Append(const std::string& text)
 {
-    return ::CallWindowProcA(m_controlProcedure, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+    return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+int CFileListBox::Delete(int index) { return static_cast<int>(SendMessage(LB_DELETESTRING, static_cast<WPARAM>(index))); }
+
+void CFileListBox::Clear() { SendMessage(LB_RESETCONTENT); }
+
+int CFileListBox::Selection() const { return static_cast<int>(CallControl(LB_GETCURSEL)); }
+
+int CFileListBox::Extent() const { return static_cast<int>(CallControl(LB_GETHORIZONTALEXTENT)); }
+
+void CFileListBox::SetExtent(int extent) { CallControl(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent)); }
+
+void CFileListBox::AppendAll(const std::vector<std::string>& paths)
+{
+    const RedrawPause pause(m_hWnd);
+    for (const std::string& path : paths)
+        Append(path);
+}
+
+void CFileListBox::SortAll()
+{
+    const RedrawPause pause(m_hWnd);
+    SortList(*this, PlatformCodePage());
 }
 
 LRESULT CFileListBox::OnDropFiles(WPARAM wParam, LPARAM)
@@ -83,39 +102,36 @@ LRESULT CFileListBox::OnDropFiles(WPARAM wParam, LPARAM)
         const CDropHandle drop(reinterpret_cast<HDROP>(wParam));
         names = ReadDroppedNames(drop.Get());
     }
-    filelist::ListBoxAdapter list(*this);
     {
-        const filelist::RedrawPause pause(m_hWnd);
-        filelist::AppendDroppedFiles(list, names, &FileAttributes);
+        const RedrawPause pause(m_hWnd);
+        AppendDroppedFiles(*this, names, &FileAttributes);
     }
     return Default();
 }
 
 LRESULT CFileListBox::OnAddString(WPARAM, LPARAM)
 {
-    const LRESULT result = ControlDefault();
-    filelist::ListBoxAdapter list(*this, m_controlProcedure);
-    filelist::ListBoxTextMeasurer measurer(m_hWnd, ControlFont());
-    // The added text is read back from the new item rather than taken from lParam: a
-    // subclassed control is handed its messages in wide form, whichever function sent them.
-    const int index = static_cast<int>(result);
-    filelist::GrowHorizontalExtent(list, index, index >= 0 ? list.GetText(index) : std::string(), measurer);
+    const auto result = static_cast<int>(ControlDefault());
+    ListBoxTextMeasurer measurer(m_hWnd, reinterpret_cast<HFONT>(CallControl(WM_GETFONT)));
+    // The added text is read back from the new item rather than taken from lParam: a subclassed
+    // control is handed its messages in wide form, whichever function sent them.
+    GrowHorizontalExtent(*this, result, result >= 0 ? Text(result) : std::string(), measurer);
     return result;
 }
 
 LRESULT CFileListBox::OnDeleteString(WPARAM, LPARAM)
 {
-    const LRESULT result = ControlDefault();
-    filelist::ListBoxAdapter list(*this, m_controlProcedure);
-    filelist::ListBoxTextMeasurer measurer(m_hWnd, ControlFont());
-    filelist::RecalcHorizontalExtent(list, static_cast<int>(result), measurer);
+    const auto result = static_cast<int>(ControlDefault());
+    ListBoxTextMeasurer measurer(m_hWnd, reinterpret_cast<HFONT>(CallControl(WM_GETFONT)));
+    RecalcHorizontalExtent(*this, result, measurer);
     return result;
 }
 
 LRESULT CFileListBox::OnResetContent(WPARAM, LPARAM)
 {
     const LRESULT result = ControlDefault();
-    filelist::ListBoxAdapter list(*this, m_controlProcedure);
-    filelist::ResetHorizontalExtent(list);
+    SetExtent(0);
     return result;
 }
+
+}  // namespace cordwain

@@ -1,22 +1,39 @@
 // CFileListBox: the main window's file list. Keeps the horizontal extent equal to the widest
 // item, accepts files dropped from the shell, and lets the user reorder items by dragging.
+// It is also the file list its rules work on.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
+#include "filelist/file_list.h"
 #include "framework/drag_list_box.h"
 
-class CFileListBox : public CDragListBox {
-public:
-    CFileListBox();
-    ~CFileListBox() override;
+namespace cordwain {
 
+class CFileListBox : public CDragListBox, public FileList {
+public:
     const MessageMapBase* GetMessageMap() const override;
 
-    // The list box's own procedure, for readers that only ask about items: a query sent round
-    // the subclass chain costs a property lookup per subclass under Wine, and no subclass acts
-    // on queries. Changes must still be sent to the control so its handlers keep the extent.
-    WNDPROC ControlProcedure() const { return m_controlProcedure; }
+    // The list's item operations, for the rules; only on the window's own thread. Queries go
+    // straight to the list box's own procedure: under Wine a message sent round the subclass
+    // chain costs a property lookup per subclass, and no subclass acts on queries. Changes are
+    // sent to the control, so the handlers below keep the extent.
+    int Count() const override;
+    std::string Text(int index) const override;
+    int Append(const std::string& text) override;
+    int Delete(int index) override;
+    void Clear() override;
+    int Selection() const override;
+    int Extent() const override;
+    void SetExtent(int extent) override;
+
+    // Appends every path, repainting the list once at the end rather than once per path.
+    void AppendAll(const std::vector<std::string>& paths);
+    // Sort List: the list rebuilt in sorted order, repainted once.
+    void SortAll();
 
 protected:
     void PreSubclassWindow() override;
@@ -27,12 +44,16 @@ protected:
     LRESULT OnResetContent(WPARAM wParam, LPARAM lParam);
 
 private:
-    HFONT ControlFont() const;
-    // Default processing of a list-contents message by the list box itself. The drag list's
-    // layer in between acts only on mouse and keyboard input, and under Wine each pass through
-    // it costs a property lookup, which dominated rebuilding a long list.
-    LRESULT ControlDefault();
+    LRESULT CallControl(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::CallWindowProcA(m_controlProcedure, m_hWnd, message, wParam, lParam);
+    }
+    // The list box's own processing of the message being handled. The drag list's layer in
+    // between acts only on mouse and keyboard input, and under Wine each pass through it costs a
+    // property lookup, which dominated rebuilding a long list.
+    LRESULT ControlDefault() const { return CallControl(m_current.message, m_current.wParam, m_current.lParam); }
 
-    // The list box's own procedure: the extent upkeep reads the items straight from it.
-    WNDPROC m_controlProcedure = nullptr;
+    WNDPROC m_controlProcedure = nullptr;  // the list box's own procedure, taken before any subclass
 };
+
+}  // namespace cordwain

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-namespace filelist {
+namespace cordwain {
 namespace {
 
-bool IsFailure(int result) { return result == kListBoxError || result == kListBoxErrorSpace; }
+bool IsFailure(int result) { return result == kListError || result == kListErrorSpace; }
 
 // Ends the session even when a measurement throws.
 class MeasuringSession {
@@ -26,40 +26,32 @@ int TextWidthFromExtent(int measuredWidth) { return measuredWidth + 3; }
 
 int TextWidthFromTabbedExtent(std::uint32_t tabbedExtent)
 {
-    const auto lowWord = static_cast<int>(tabbedExtent & 0xFFFFu);
-    const int signedWidth = lowWord >= 0x8000 ? lowWord - 0x10000 : lowWord;
-    return signedWidth + 2;
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(tabbedExtent & 0xFFFFu)) + 2;
 }
 
-void GrowHorizontalExtent(ListBox& list, int result, const std::string& addedText, ExtentMeasurer& measurer)
+void GrowHorizontalExtent(FileList& list, int result, const std::string& addedText, ExtentMeasurer& measurer)
 {
-    if (IsFailure(result)) {
+    if (IsFailure(result))
         return;
-    }
     const int width = measurer.TextWidth(addedText);
-    if (width > list.GetHorizontalExtent()) {
-        list.SetHorizontalExtent(width);
-    }
+    if (width > list.Extent())
+        list.SetExtent(width);
 }
 
-void RecalcHorizontalExtent(ListBox& list, int result, ExtentMeasurer& measurer)
+void RecalcHorizontalExtent(FileList& list, int result, ExtentMeasurer& measurer)
 {
-    if (IsFailure(result)) {
+    if (IsFailure(result))
         return;
-    }
-    if (list.GetCount() == 0) {
-        list.SetHorizontalExtent(0);
+    if (list.Count() == 0) {
+        list.SetExtent(0);
         return;
     }
     const MeasuringSession session(measurer);
     int widest = 0;
     // The count is asked afresh each step: the list belongs to the control, not to us.
-    for (int i = 0; i < list.GetCount(); ++i) {
-        widest = std::max(widest, measurer.TextWidth(list.GetText(i)));
-    }
-    list.SetHorizontalExtent(widest);
+    for (int i = 0; i < list.Count(); ++i)
+        widest = std::max(widest, measurer.TextWidth(list.Text(i)));
+    list.SetExtent(widest);
 }
 
-void ResetHorizontalExtent(ListBox& list) { list.SetHorizontalExtent(0); }
-
-}  // namespace filelist
+}  // namespace cordwain

@@ -1,36 +1,31 @@
-// Remove, Remove All and Sort List over the list box operations.
+// Remove, Remove All and Sort List over the list's item operations.
 #include "filelist/list_commands.h"
 
 #include <string>
 #include <vector>
 
-namespace filelist {
+namespace cordwain {
 
-void RemoveSelected(ListBox& list)
+void RemoveSelected(FileList& list)
 {
-    const int selection = list.GetCurSel();
-    if (selection == kListBoxError) {
-        return;
-    }
-    list.DeleteString(selection);
+    const int selection = list.Selection();
+    if (selection != kListError)
+        list.Delete(selection);
 }
 
-void RemoveAll(ListBox& list) { list.ResetContent(); }
+void RemoveAll(FileList& list) { list.Clear(); }
 
-void SortList(ListBox& list, const CodePage& codePage)
+void SortList(FileList& list, const CodePage& codePage)
 {
-    const int count = list.GetCount();
     std::vector<std::string> texts;
-    texts.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
-    for (int i = 0; i < count; ++i) {
-        texts.push_back(list.GetText(i));
-    }
+    const int count = list.Count();
+    for (int i = 0; i < count; ++i)
+        texts.push_back(list.Text(i));
     // Everything that can fail happens before the clear, so a failure leaves the list as it was.
     SortListTexts(texts, codePage);
-    list.ResetContent();
-    for (const std::string& text : texts) {
-        list.AddString(text);
-    }
+    list.Clear();
+    for (const std::string& text : texts)
+        list.Append(text);
 }
 
-}  // namespace filelist
+}  // namespace cordwain

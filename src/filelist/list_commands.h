@@ -1,15 +1,15 @@
-// The list commands of the main window that work on the list alone.
+// The main window's commands that work on the list alone.
 #pragma once
 
-#include "filelist/list_box.h"
+#include "filelist/file_list.h"
 #include "filelist/sort_order.h"
 
-namespace filelist {
+namespace cordwain {
 
 // Deletes the selected item, if any; nothing is selected afterwards.
-void RemoveSelected(ListBox& list);
-void RemoveAll(ListBox& list);
+void RemoveSelected(FileList& list);
+void RemoveAll(FileList& list);
 // Copies every text, sorts the copies, then clears and refills the list in that order.
-void SortList(ListBox& list, const CodePage& codePage);
+void SortList(FileList& list, const CodePage& codePage);
 
-}  // namespace filelist
+}  // namespace cordwain

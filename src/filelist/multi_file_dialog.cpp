@@ -6,10 +6,10 @@
 
 #include <cstdint>
 #include <cstring>
-#include <string_view>
 
 #include "filelist/multi_select_text.h"
 
+namespace cordwain {
 namespace {
 
 // The size a CDM_GETSPEC or CDM_GETFOLDERPATH text needs, terminator included, asked with a
@@ -45,15 +45,9 @@ const CRuntimeClass* CMultiFileDialog::ThisClass()
     return RuntimeClassOf<CMultiFileDialog, CFileDialog>("CMultiFileDialog");
 }
 
-void CMultiFileDialog::DropCapture()
-{
-    m_overflowNames.reset();
-    m_strOverflowFolder.clear();
-}
-
 INT_PTR CMultiFileDialog::DoModal()
 {
-    DropCapture();
+    m_overflowNames.reset();
     const INT_PTR result = CFileDialog::DoModal();
     // The dialog refuses a selection larger than the result buffer; the captured names hold it.
     if (result == IDCANCEL && ::CommDlgExtendedError() == FNERR_BUFFERTOOSMALL && m_overflowNames)
@@ -72,22 +66,18 @@ void CMultiFileDialog::OnFileNameChange()
         const std::vector<char> folder = FetchText(dialog, CDM_GETFOLDERPATH, *folderSize);
         m_strOverflowFolder.assign(folder.begin(), folder.end());
     } else {
-        DropCapture();
+        m_overflowNames.reset();
     }
     CFileDialog::OnFileNameChange();
 }
 
 POSITION CMultiFileDialog::GetStartPosition()
 {
-    if (!m_overflowNames) {
-        if (m_ofn.lpstrFile == nullptr || !ReadResultBuffer(std::string_view(m_ofn.lpstrFile, m_ofn.nMaxFile)))
-            return nullptr;
+    if (!m_overflowNames)
         return CFileDialog::GetStartPosition();
-    }
     if (!m_bNamesSplit) {
         std::vector<char> split;
-        for (const std::string& name :
-             SplitQuotedNames(std::string(m_overflowNames->begin(), m_overflowNames->end()))) {
+        for (const std::string& name : SplitQuotedNames(std::string(m_overflowNames->begin(), m_overflowNames->end()))) {
             split.insert(split.end(), name.begin(), name.end());
             split.push_back('\0');
         }
@@ -102,10 +92,9 @@ CString CMultiFileDialog::GetNextPathName(POSITION& pos) const
 {
     if (!m_overflowNames)
         return CFileDialog::GetNextPathName(pos);
-    if (pos == nullptr)
-        return CString();
     const std::string name(pos);
-    const char* const next = pos + name.size() + 1;
-    pos = *next != '\0' ? next : nullptr;
+    pos = pos[name.size() + 1] != '\0' ? pos + name.size() + 1 : nullptr;
     return CString(JoinOverflowPath(m_strOverflowFolder, name));
 }
+
+}  // namespace cordwain

@@ -10,12 +10,13 @@
 
 #include "framework/file_dialog.h"
 
+namespace cordwain {
+
 class CMultiFileDialog : public CFileDialog {
 public:
     // The base's arguments, passed on unchanged; the structure size is left to the framework.
-    explicit CMultiFileDialog(BOOL bOpenFileDialog, const char* defaultExtension = nullptr,
-                              const char* fileName = nullptr, DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                              const char* filter = nullptr, CWnd* parent = nullptr);
+    CMultiFileDialog(BOOL bOpenFileDialog, const char* defaultExtension, const char* fileName, DWORD flags,
+                     const char* filter, CWnd* parent = nullptr);
 
     static const CRuntimeClass* ThisClass();
     const CRuntimeClass* GetRuntimeClass() const override { return ThisClass(); }
@@ -24,9 +25,8 @@ public:
     // the names were captured.
     INT_PTR DoModal() override;
 
-    // These take the place of the base's: with captured names they walk those (split on the first
-    // call), else the result buffer, read only within nMaxFile. A result buffer that holds no final
-    // empty entry was cut off, and without captured names it yields nothing.
+    // These take the place of the base's: with captured names they walk those (split on the
+    // first call), else the result buffer as the base does.
     POSITION GetStartPosition();
     CString GetNextPathName(POSITION& pos) const;
 
@@ -35,11 +35,11 @@ protected:
     void OnFileNameChange() override;
 
 private:
-    void DropCapture();
-
     BOOL m_bNamesSplit = FALSE;
     std::string m_strOverflowFolder;
     // The captured file-name text; after the split, the names each ended by a terminator and the
     // list by an empty entry. Whether it exists decides whether the capture is used.
     std::optional<std::vector<char>> m_overflowNames;
 };
+
+}  // namespace cordwain

@@ -3,7 +3,9 @@
 
 #include <numeric>
 
-namespace filelist {
+#include "framework/text_scan.h"
+
+namespace cordwain {
 namespace {
 
 // One character of a text: a single byte (folded when it is A-Z) or a double-byte pair.
@@ -21,7 +23,7 @@ Character CharacterAt(std::string_view text, std::size_t position, const CodePag
 {
     const auto byte = static_cast<unsigned char>(text[position]);
     // A lead byte with nothing after it stands alone, as it does before a terminator.
-    if (codePage.IsLeadByte(byte) && position + 1 < text.size()) {
+    if (CharacterLength(text, position, [&codePage](unsigned char b) { return codePage.IsLeadByte(b); }) == 2) {
         const auto trail = static_cast<unsigned char>(text[position + 1]);
         const auto pair = static_cast<std::uint16_t>((byte << 8) | trail);
         return {codePage.ToUpper(pair), 2};
@@ -108,4 +110,4 @@ void SortListTexts(std::vector<std::string>& texts, const CodePage& codePage)
     texts = std::move(sorted);
 }
 
-}  // namespace filelist
+}  // namespace cordwain

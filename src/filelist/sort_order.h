@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace filelist {
+namespace cordwain {
 
 // What the comparison needs to know of the ANSI code page: which bytes start a
 // double-byte character, and how such a character is upper-cased.
@@ -59,4 +59,7 @@ template <typename T, typename Compare> void ExchangeSort(std::vector<T>& items,
 // Sorts list texts into Sort List's order.
 void SortListTexts(std::vector<std::string>& texts, const CodePage& codePage);
 
-}  // namespace filelist
+// The code page the system defines under this number (0: the process's own ANSI code page).
+CodePage PlatformCodePage(unsigned codePage = 0);
+
+}  // namespace cordwain

@@ -2,20 +2,13 @@
 // list boxes with tab stops.
 #include "filelist/text_measurer_win32.h"
 
-namespace filelist {
-
-WindowDC ListBoxTextMeasurer::ControlDC() const
-{
-    return WindowDC(m_control, DcKind::Client, m_font);
-}
+namespace cordwain {
 
 int ListBoxTextMeasurer::Measure(HDC dc, const std::string& text) const
 {
     const int length = static_cast<int>(text.size());
-    if ((::GetWindowLongPtrA(m_control, GWL_STYLE) & LBS_USETABSTOPS) != 0) {
-        const DWORD extent = ::GetTabbedTextExtentA(dc, text.c_str(), length, 0, nullptr);
-        return TextWidthFromTabbedExtent(extent);
-    }
+    if ((::GetWindowLongPtrA(m_control, GWL_STYLE) & LBS_USETABSTOPS) != 0)
+        return TextWidthFromTabbedExtent(::GetTabbedTextExtentA(dc, text.c_str(), length, 0, nullptr));
     SIZE size{};
     ::GetTextExtentPoint32A(dc, text.c_str(), length, &size);
     return TextWidthFromExtent(size.cx);
@@ -25,14 +18,14 @@ int ListBoxTextMeasurer::TextWidth(const std::string& text)
 {
     if (m_sessionDC)
         return Measure(m_sessionDC->Get(), text);
-    const WindowDC dc = ControlDC();
+    const CClientDC dc(m_control, m_font);
     return Measure(dc.Get(), text);
 }
 
 void ListBoxTextMeasurer::BeginMeasuringSession()
 {
     m_waitCursor.emplace();
-    m_sessionDC.emplace(ControlDC());
+    m_sessionDC.emplace(m_control, m_font);
 }
 
 void ListBoxTextMeasurer::EndMeasuringSession() noexcept
@@ -41,4 +34,4 @@ void ListBoxTextMeasurer::EndMeasuringSession() noexcept
     m_waitCursor.reset();
 }
 
-}  // namespace filelist
+}  // namespace cordwain

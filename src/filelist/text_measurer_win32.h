@@ -11,7 +11,7 @@
 #include "framework/dc.h"
 #include "framework/wait_cursor.h"
 
-namespace filelist {
+namespace cordwain {
 
 class ListBoxTextMeasurer final : public ExtentMeasurer {
 public:
@@ -26,13 +26,12 @@ public:
     void EndMeasuringSession() noexcept override;
 
 private:
-    WindowDC ControlDC() const;
     int Measure(HDC dc, const std::string& text) const;
 
     HWND m_control;
     HFONT m_font;
     std::optional<CWaitCursor> m_waitCursor;
-    std::optional<WindowDC> m_sessionDC;
+    std::optional<CClientDC> m_sessionDC;
 };
 
-}  // namespace filelist
+}  // namespace cordwain

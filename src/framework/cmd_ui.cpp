@@ -5,9 +5,7 @@
 
 void CCmdUI::SetCheck(int nCheck)
 {
-    CheckMenuItem(m_pMenu, m_nIndex, MF_BYPOSITION | (nCheck != 0 ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(m_pMenu, m_nIndex, MF_BYPOSITION | (nCheck != 0 ? MF_CHECKED : MF_UNCHECKED));
 }
-
-void CCmdUI::Enable(BOOL bOn) { EnableMenuItem(m_pMenu, m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : MF_GRAYED)); }
 
 bool CCmdUI::DoUpdate(CWnd& target) { return target.RouteCommandUpdate(*this); }

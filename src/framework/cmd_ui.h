@@ -11,9 +11,8 @@ public:
     HMENU m_pMenu = nullptr;  // the menu that holds it
     UINT m_nIndex = 0;        // its position in that menu
 
-    // 0 unchecked, 1 checked (2, indeterminate, shows as checked in a menu).
+    // 0 unchecked, anything else checked.
     void SetCheck(int nCheck = 1);
-    void Enable(BOOL bOn = TRUE);
 
     // Offers this item to target's update handlers (its table, then its bases'); answers whether one ran.
     bool DoUpdate(CWnd& target);

@@ -10,21 +10,21 @@ public:
     CCriticalSection& operator=(const CCriticalSection&) = delete;
     ~CCriticalSection() { ::DeleteCriticalSection(&m_section); }
 
-    CRITICAL_SECTION& Get() { return m_section; }
+    void Lock() { ::EnterCriticalSection(&m_section); }
+    void Unlock() { ::LeaveCriticalSection(&m_section); }
 
 private:
     CRITICAL_SECTION m_section;
 };
 
 // Holds a critical section for one scope; neither copied nor moved, so it cannot leave the scope.
-class CriticalSectionLock {
+class CCriticalSectionLock {
 public:
-    explicit CriticalSectionLock(CRITICAL_SECTION& section) : m_section(section) { ::EnterCriticalSection(&m_section); }
-    explicit CriticalSectionLock(CCriticalSection& section) : CriticalSectionLock(section.Get()) {}
-    CriticalSectionLock(const CriticalSectionLock&) = delete;
-    CriticalSectionLock& operator=(const CriticalSectionLock&) = delete;
-    ~CriticalSectionLock() { ::LeaveCriticalSection(&m_section); }
+    explicit CCriticalSectionLock(CCriticalSection& section) : m_section(section) { m_section.Lock(); }
+    CCriticalSectionLock(const CCriticalSectionLock&) = delete;
+    CCriticalSectionLock& operator=(const CCriticalSectionLock&) = delete;
+    ~CCriticalSectionLock() { m_section.Unlock(); }
 
 private:
-    CRITICAL_SECTION& m_section;
+    CCriticalSection& m_section;
 };

@@ -24,9 +24,12 @@ void DDX_Check(CDataExchange* pDX, int id, int& value)
 
 void DDX_Text(CDataExchange* pDX, int id, CString& value)
 {
-    CWnd control(pDX->Control(id));
-    if (pDX->m_bSaveAndValidate)
-        control.GetWindowText(value);
-    else
-        control.SetWindowText(value);
+    const HWND control = pDX->Control(id);
+    if (!pDX->m_bSaveAndValidate) {
+        ::SetWindowTextA(control, value);
+        return;
+    }
+    const int length = ::GetWindowTextLengthA(control);
+    char* const buffer = value.GetBuffer(length);
+    value.ReleaseBuffer(::GetWindowTextA(control, buffer, length + 1));
 }

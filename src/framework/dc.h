@@ -1,41 +1,34 @@
-// Device contexts and GDI objects that give themselves back: a window DC with a selected font,
-// a paint DC, and the halftone brush. Move-only.
+// Device contexts and GDI objects that give themselves back: a window's client DC with a
+// selected font, a paint DC, and the halftone brush. None can be copied.
 #pragma once
 
 #include <windows.h>
 
-enum class DcKind { Client, Window };
-
-// GetDC (or GetWindowDC) ... ReleaseDC; with a font, the font is selected and the old one restored.
-class WindowDC {
+// GetDC ... ReleaseDC; with a font, the font is selected and the old one restored.
+class CClientDC {
 public:
-    explicit WindowDC(HWND hWnd, DcKind kind = DcKind::Client, HFONT font = nullptr);
-    WindowDC(WindowDC&& other) noexcept;
-    WindowDC& operator=(WindowDC&& other) noexcept;
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    ~WindowDC();
+    explicit CClientDC(HWND hWnd, HFONT font = nullptr);
+    CClientDC(const CClientDC&) = delete;
+    CClientDC& operator=(const CClientDC&) = delete;
+    ~CClientDC();
 
     HDC Get() const { return m_dc; }
 
 private:
-    void Release() noexcept;
-
-    HWND m_hWnd = nullptr;
-    HDC m_dc = nullptr;
+    HWND m_hWnd;
+    HDC m_dc;
     HGDIOBJ m_oldFont = nullptr;
 };
 
 // BeginPaint ... EndPaint, for a WM_PAINT handler.
 class CPaintDC {
 public:
-    explicit CPaintDC(HWND hWnd);
+    explicit CPaintDC(HWND hWnd) : m_hWnd(hWnd), m_dc(::BeginPaint(hWnd, &m_ps)) {}
     CPaintDC(const CPaintDC&) = delete;
     CPaintDC& operator=(const CPaintDC&) = delete;
-    ~CPaintDC();
+    ~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
 
     HDC Get() const { return m_dc; }
-    const PAINTSTRUCT& Paint() const { return m_ps; }
 
 private:
     HWND m_hWnd;
@@ -43,13 +36,13 @@ private:
     HDC m_dc;
 };
 
-// The checkered 50% brush used to draw marks that erase themselves when drawn again.
-class HalftoneBrush {
+// The checkered 50% brush, for marks that erase themselves when drawn again.
+class CHalftoneBrush {
 public:
-    HalftoneBrush();
-    HalftoneBrush(const HalftoneBrush&) = delete;
-    HalftoneBrush& operator=(const HalftoneBrush&) = delete;
-    ~HalftoneBrush();
+    CHalftoneBrush();
+    CHalftoneBrush(const CHalftoneBrush&) = delete;
+    CHalftoneBrush& operator=(const CHalftoneBrush&) = delete;
+    ~CHalftoneBrush();
 
     HBRUSH Get() const { return m_brush; }
 

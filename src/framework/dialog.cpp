@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "framework/data_exchange.h"
+#include "framework/exception_barrier.h"
 #include "framework/win_app.h"
 
 namespace {
@@ -32,11 +33,6 @@ bool ReturnsResultDirectly(UINT message)
 }  // namespace
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDHelp(templateId), m_pParentWnd(parent) {}
-
-CDialog::CDialog(const DLGTEMPLATE* memoryTemplate, CWnd* parent)
-    : m_pParentWnd(parent), m_memoryTemplate(memoryTemplate)
-{
-}
 
 CDialog::~CDialog()
 {
@@ -70,25 +66,22 @@ HWND CDialog::OwnerForModal() const
 
 INT_PTR CDialog::DoModal()
 {
-    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    const LPARAM self = reinterpret_cast<LPARAM>(this);
-    if (m_memoryTemplate != nullptr)
-        return ::DialogBoxIndirectParamA(instance, m_memoryTemplate, OwnerForModal(), &CDialog::DialogProc, self);
-    return ::DialogBoxParamA(instance, MAKEINTRESOURCEA(m_nIDHelp), OwnerForModal(), &CDialog::DialogProc, self);
+    return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDHelp), OwnerForModal(),
+                             &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
-        auto* const self = reinterpret_cast<CDialog*>(lParam);
         ::SetWindowLongPtrA(hWnd, DWLP_USER, lParam);
-        self->BindDialog(hWnd);
+        reinterpret_cast<CDialog*>(lParam)->BindDialog(hWnd);
     }
     auto* const self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
     // Messages before WM_INITDIALOG (WM_SETFONT and the creation messages) get the system's processing.
     if (self == nullptr)
         return FALSE;
-    const INT_PTR answer = self->HandleDialogMessage(message, wParam, lParam);
+    const INT_PTR answer =
+        CallGuarded(hWnd, INT_PTR{FALSE}, [&] { return self->HandleDialogMessage(message, wParam, lParam); });
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hWnd, DWLP_USER, 0);
         self->UnbindHandle();

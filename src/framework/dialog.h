@@ -11,11 +11,10 @@ class CDataExchange;
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
-    // A dialog from a template in memory (tests, and dialogs without a resource).
-    explicit CDialog(const DLGTEMPLATE* memoryTemplate, CWnd* parent = nullptr);
-    CDialog(const CDialog&) = delete;
-    CDialog& operator=(const CDialog&) = delete;
     ~CDialog() override;
+
+    static const CRuntimeClass* ThisClass() { return RuntimeClassOf<CDialog, CWnd>("CDialog"); }
+    const CRuntimeClass* GetRuntimeClass() const override { return ThisClass(); }
 
     // Runs the dialog and answers the EndDialog value, or -1 when the window cannot be made.
     // With no parent the owner is the application's main window, when it has one.
@@ -36,18 +35,15 @@ protected:
     // The owner DoModal uses: the parent given, else the application's main window.
     HWND OwnerForModal() const;
 
-    // Binds this object to a dialog window from the first message it gets (WM_INITDIALOG);
-    // subclasses that run a system dialog (the file dialogs) bind through their own hook.
+    // Binds this object to a dialog window; the file dialogs bind through their own hook.
     void BindDialog(HWND hWnd) { BindHandle(hWnd, Binding::Dialog); }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     // The dialog-procedure result for one message: handlers' results go through DWLP_MSGRESULT
     // except for the messages whose result is the procedure's own return value.
     INT_PTR HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    UINT m_nIDHelp = 0;  // the template id
-    CWnd* m_pParentWnd = nullptr;
-
-private:
-    static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-
-    const DLGTEMPLATE* m_memoryTemplate = nullptr;
+    UINT m_nIDHelp;  // the template id
+    CWnd* m_pParentWnd;
 };

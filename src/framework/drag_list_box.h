@@ -4,19 +4,14 @@
 
 #include <windows.h>
 
-#include "filelist/drag_reorder.h"
-#include "filelist/list_box_adapter_win32.h"
+#include <commctrl.h>
+
 #include "framework/list_box.h"
 
 class CDragListBox : public CListBox {
 public:
-    CDragListBox();
-    // The drag rules hold references to this object.
-    CDragListBox(const CDragListBox&) = delete;
-    CDragListBox& operator=(const CDragListBox&) = delete;
-
     // The item under a screen point, or -1; with bAutoScroll the list scrolls when the point is above or below it.
-    int ItemFromPt(POINT pt, BOOL bAutoScroll = TRUE) const;
+    int ItemFromPt(POINT pt, BOOL bAutoScroll = TRUE) const { return ::LBItemFromPt(m_hWnd, pt, bAutoScroll); }
 
     // The drag notifications. The defaults move the selected item to just before the item it is dropped on.
     virtual BOOL BeginDrag(POINT pt);
@@ -26,17 +21,13 @@ public:
     // Moves the insertion mark to before item nItem (-1: no mark).
     virtual void DrawInsert(int nItem);
 
-    // Where the insertion mark is drawn, -1 for nowhere.
-    int GetInsertMarkIndex() const { return m_dragReorder.MarkIndex(); }
-
 protected:
     void PreSubclassWindow() override;
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-    // Inverts the mark band of item nIndex; drawing twice at the same place erases it.
-    void DrawSingle(int nIndex);
-
 private:
-    filelist::ListBoxAdapter m_listView;
-    filelist::DragReorder m_dragReorder;  // the one place the drag rules live
+    // Inverts the mark band of item nIndex; drawing twice at the same place erases it.
+    void DrawSingle(int nIndex) const;
+
+    int m_nLast = -1;  // the item the mark is drawn at, -1 for none
 };

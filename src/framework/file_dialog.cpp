@@ -2,32 +2,22 @@
 #include "framework/file_dialog.h"
 
 #include <cstring>
+#include <string_view>
 
-#include "framework/win_app.h"
+#include "framework/exception_barrier.h"
+#include "framework/file_dialog_text.h"
 
-std::vector<char> MakeFileDialogFilter(const char* filter, UINT codePage)
-{
-    std::vector<char> result;
-    if (filter == nullptr)
-        return result;
-    for (const char* p = filter; *p != '\0'; ++p) {
-        if (::IsDBCSLeadByteEx(codePage, static_cast<BYTE>(*p)) && p[1] != '\0') {
-            result.push_back(*p++);
-            result.push_back(*p);
-        } else {
-            result.push_back(*p == '|' ? '\0' : *p);
-        }
-    }
-    result.push_back('\0');
-    result.push_back('\0');
-    return result;
-}
+namespace {
+
+bool IsAnsiLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
+
+}  // namespace
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* defaultExtension, const char* fileName, DWORD flags,
                          const char* filter, CWnd* parent, DWORD structSize)
     : CDialog(0U, parent), m_bOpenFileDialog(bOpenFileDialog),
-      m_defaultExtension(defaultExtension != nullptr ? defaultExtension : ""), m_filter(MakeFileDialogFilter(filter)),
-      m_fileName(MAX_PATH, '\0')
+      m_defaultExtension(defaultExtension != nullptr ? defaultExtension : ""),
+      m_filter(FileDialogFilter(filter != nullptr ? filter : "", &IsAnsiLeadByte)), m_fileName(MAX_PATH, '\0')
 {
     if (fileName != nullptr)
         std::strncpy(m_fileName.data(), fileName, m_fileName.size() - 1);
@@ -35,7 +25,7 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* defaultExtension, con
     m_ofn.lpstrFile = m_fileName.data();
     m_ofn.nMaxFile = static_cast<DWORD>(m_fileName.size());
     m_ofn.lpstrDefExt = defaultExtension != nullptr ? m_defaultExtension.c_str() : nullptr;
-    m_ofn.lpstrFilter = m_filter.empty() ? nullptr : m_filter.data();
+    m_ofn.lpstrFilter = filter != nullptr ? m_filter.data() : nullptr;
     m_ofn.Flags = flags | OFN_ENABLEHOOK | OFN_EXPLORER;
     m_ofn.lpfnHook = &CFileDialog::HookProc;
     m_ofn.lCustData = reinterpret_cast<LPARAM>(this);
@@ -60,8 +50,12 @@ UINT_PTR CALLBACK CFileDialog::HookProc(HWND hWnd, UINT message, WPARAM, LPARAM 
     auto* const self = reinterpret_cast<CFileDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
     if (self == nullptr)
         return 0;
-    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_SELCHANGE)
-        self->OnFileNameChange();
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_SELCHANGE) {
+        CallGuarded(hWnd, 0, [self] {
+            self->OnFileNameChange();
+            return 0;
+        });
+    }
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hWnd, DWLP_USER, 0);
         self->UnbindHandle();
@@ -70,19 +64,15 @@ UINT_PTR CALLBACK CFileDialog::HookProc(HWND hWnd, UINT message, WPARAM, LPARAM 
     return 0;
 }
 
-void CFileDialog::OnFileNameChange() {}
-
-CString CFileDialog::GetPathName() const { return CString(m_ofn.lpstrFile); }
-
 POSITION CFileDialog::GetStartPosition() const
 {
-    return m_ofn.lpstrFile != nullptr && m_ofn.lpstrFile[0] != '\0' ? m_ofn.lpstrFile : nullptr;
+    if (m_ofn.lpstrFile == nullptr || !IsWholeAnswer(std::string_view(m_ofn.lpstrFile, m_ofn.nMaxFile)))
+        return nullptr;
+    return m_ofn.lpstrFile[0] != '\0' ? m_ofn.lpstrFile : nullptr;
 }
 
 CString CFileDialog::GetNextPathName(POSITION& pos) const
 {
-    if (pos == nullptr)
-        return CString();
     const char* const buffer = m_ofn.lpstrFile;
     const std::size_t firstLength = std::strlen(buffer);
     // A multiple selection puts the name offset past the folder's terminator; a single one inside the path.
@@ -93,15 +83,7 @@ CString CFileDialog::GetNextPathName(POSITION& pos) const
     }
     if (pos == buffer)
         pos = buffer + firstLength + 1;
-    const CString folder(buffer);
-    const CString name(pos);
-    const char* const next = pos + name.GetLength() + 1;
-    pos = *next != '\0' ? next : nullptr;
-
-    const int lastBackslash = folder.ReverseFind('\\');
-    if (lastBackslash < 0)
-        return folder + "/" + name;
-    if (lastBackslash == folder.GetLength() - 1)
-        return folder + name;
-    return folder + "\\" + name;
+    const std::string_view name(pos);
+    pos = pos[name.size() + 1] != '\0' ? pos + name.size() + 1 : nullptr;
+    return CString(JoinSelectedName(std::string_view(buffer, firstLength), name, &IsAnsiLeadByte));
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/cstring.h"
 #include "framework/dialog.h"
 
 // Where the next name stands in a result buffer; nullptr when there are no more.
@@ -18,18 +19,21 @@ class CFileDialog : public CDialog {
 public:
     // filter: pairs of display text and pattern, each ended by '|' ("Text (*.txt)|*.txt|").
     // structSize 0 means sizeof(OPENFILENAMEA).
-    explicit CFileDialog(BOOL bOpenFileDialog, const char* defaultExtension = nullptr, const char* fileName = nullptr,
-                         DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, const char* filter = nullptr,
-                         CWnd* parent = nullptr, DWORD structSize = 0);
+    CFileDialog(BOOL bOpenFileDialog, const char* defaultExtension, const char* fileName, DWORD flags,
+                const char* filter, CWnd* parent = nullptr, DWORD structSize = 0);
+
+    static const CRuntimeClass* ThisClass() { return RuntimeClassOf<CFileDialog, CDialog>("CFileDialog"); }
+    const CRuntimeClass* GetRuntimeClass() const override { return ThisClass(); }
 
     // IDOK when the user chose a name, IDCANCEL when the dialog was cancelled or failed
     // (CommDlgExtendedError tells which).
     INT_PTR DoModal() override;
 
     // The name in the result buffer (for a multiple selection, its first entry).
-    CString GetPathName() const;
+    CString GetPathName() const { return CString(m_ofn.lpstrFile); }
     // Walks the chosen names: a single name is a full path; a multiple selection is the folder
-    // followed by names, and each answer is the folder joined to one name.
+    // followed by names, and each answer is the folder joined to one name. An answer that does not
+    // end within nMaxFile characters was cut off and yields nothing.
     POSITION GetStartPosition() const;
     CString GetNextPathName(POSITION& pos) const;
 
@@ -41,7 +45,7 @@ public:
 
 protected:
     // Called whenever the selection in the dialog changes (CDN_SELCHANGE).
-    virtual void OnFileNameChange();
+    virtual void OnFileNameChange() {}
 
 private:
     static UINT_PTR CALLBACK HookProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -51,7 +55,3 @@ private:
     std::vector<char> m_filter;    // the filter with its terminators
     std::vector<char> m_fileName;  // the default result buffer
 };
-
-// The filter text with each '|' (outside double-byte characters of codePage) made a terminator,
-// and the final extra terminator the dialog expects.
-std::vector<char> MakeFileDialogFilter(const char* filter, UINT codePage = CP_ACP);

@@ -3,12 +3,12 @@
 
 int CListBox::GetText(int index, CString& text) const
 {
-    const int length = GetTextLen(index);
+    const int length = int(SendMessage(LB_GETTEXTLEN, WPARAM(index)));
     if (length == LB_ERR) {
-        text.Empty();
+        text.ReleaseBuffer(0);
         return LB_ERR;
     }
     const int copied = int(SendMessage(LB_GETTEXT, WPARAM(index), LPARAM(text.GetBuffer(length))));
-    text.ReleaseBuffer(copied == LB_ERR ? 0 : copied);
+    text.ReleaseBuffer(copied);
     return copied;
 }

@@ -59,8 +59,13 @@ template <class T> struct MessageEntry {
     }
 };
 
-// Commands are WM_COMMAND from a menu (code 0), an accelerator (code 1) or a button click (BN_CLICKED, 0).
-inline bool IsPlainCommand(WPARAM wParam) { return HIWORD(wParam) == 0 || HIWORD(wParam) == 1; }
+// A command is a WM_COMMAND from a menu (code 0) or an accelerator (code 1), neither of which
+// names a control, or a button's click (BN_CLICKED, 0). Code 1 from a control is a notification
+// such as a list box's selection change, not a command.
+inline bool IsPlainCommand(WPARAM wParam, LPARAM lParam)
+{
+    return HIWORD(wParam) == 0 || (HIWORD(wParam) == 1 && lParam == 0);
+}
 
 template <class T> class MessageMap final : public MessageMapBase {
 public:
@@ -75,14 +80,13 @@ public:
     bool Dispatch(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const override
     {
         T& self = static_cast<T&>(wnd);
-        if (message == WM_COMMAND && IsPlainCommand(wParam)) {
-            for (std::size_t i = 0; i < m_count; ++i) {
-                const MessageEntry<T>& e = m_entries[i];
-                if (e.kind == MessageKind::Command && e.code == LOWORD(wParam)) {
-                    (self.*e.onCommand)();
-                    result = 0;
-                    return true;
-                }
+        const bool command = message == WM_COMMAND && IsPlainCommand(wParam, lParam);
+        for (std::size_t i = 0; i < m_count; ++i) {
+            const MessageEntry<T>& e = m_entries[i];
+            if (command && e.kind == MessageKind::Command && e.code == LOWORD(wParam)) {
+                (self.*e.onCommand)();
+                result = 0;
+                return true;
             }
         }
         for (std::size_t i = 0; i < m_count; ++i) {

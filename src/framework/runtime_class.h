@@ -1,8 +1,6 @@
 // Dynamic type identification for the classes that carry it: a class name and a link to the base.
 #pragma once
 
-#include <cstring>
-
 struct CRuntimeClass {
     const char* m_lpszClassName;
     const CRuntimeClass* m_pBaseClass;
@@ -17,7 +15,16 @@ struct CRuntimeClass {
     }
 };
 
-// The root of every chain: a class with type information derives from this.
+// The information of class T, whose direct base is Base. Every class in a chain names itself:
+//   static const CRuntimeClass* ThisClass() { return RuntimeClassOf<CSuccessDlg, CDialog>("CSuccessDlg"); }
+//   const CRuntimeClass* GetRuntimeClass() const override { return ThisClass(); }
+template <class T, class Base> const CRuntimeClass* RuntimeClassOf(const char* name)
+{
+    static const CRuntimeClass info{name, Base::ThisClass()};
+    return &info;
+}
+
+// The root of every chain.
 class CObject {
 public:
     virtual ~CObject() = default;
@@ -30,12 +37,3 @@ public:
     virtual const CRuntimeClass* GetRuntimeClass() const { return ThisClass(); }
     bool IsKindOf(const CRuntimeClass* cls) const { return GetRuntimeClass()->IsDerivedFrom(cls); }
 };
-
-// The information of a class T whose base class is Base; T names itself with a static ThisClass():
-//   static const CRuntimeClass* ThisClass() { return RuntimeClassOf<CSuccessDlg, CObject>("CSuccessDlg"); }
-//   const CRuntimeClass* GetRuntimeClass() const override { return ThisClass(); }
-template <class T, class Base> const CRuntimeClass* RuntimeClassOf(const char* name)
-{
-    static const CRuntimeClass info{name, Base::ThisClass()};
-    return &info;
-}

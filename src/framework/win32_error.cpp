@@ -1,9 +1,7 @@
 // Win32 error texts via FormatMessageA.
 #include "framework/win32_error.h"
 
-#include <string>
-
-CString DescribeWin32Error(DWORD error)
+std::string DescribeWin32Error(DWORD error)
 {
     char* buffer = nullptr;
     const DWORD length =
@@ -16,5 +14,5 @@ CString DescribeWin32Error(DWORD error)
         text.pop_back();
     if (text.empty())
         text = "Windows reported error " + std::to_string(error) + ".";
-    return CString(std::move(text));
+    return text;
 }

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "framework/cstring.h"
+#include <string>
 
 // The system's description of the error, without its trailing line break; for an unknown code,
 // "Windows reported error <code>.".
-CString DescribeWin32Error(DWORD error);
+std::string DescribeWin32Error(DWORD error);

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include "framework/exception_barrier.h"
+
 namespace {
 
 CWinApp* g_application = nullptr;
@@ -17,16 +19,15 @@ CWinApp::~CWinApp()
         g_application = nullptr;
 }
 
-BOOL CWinApp::InitInstance() { return TRUE; }
-
-int CWinApp::Run(HINSTANCE instance)
+int CWinApp::Run()
 {
-    m_hInstance = instance;
     // The progress bar and the drag list live in the common controls.
-    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
-    InitInstance();
-    return 0;
+    return CallGuarded(nullptr, 1, [this] {
+        InitInstance();
+        return 0;
+    });
 }
 
 CWinApp* AfxGetApp() { return g_application; }

@@ -13,14 +13,13 @@ public:
     CWinApp& operator=(const CWinApp&) = delete;
     virtual ~CWinApp();
 
-    // The program's work; the program ends when it returns (whatever it returns: the
-    // main window runs as a modal dialog inside it).
-    virtual BOOL InitInstance();
+    // The program's work; the program ends when it returns (whatever it returns: the main
+    // window runs as a modal dialog inside it).
+    virtual BOOL InitInstance() = 0;
 
     // What the entry point does: prepares the common controls, runs InitInstance, answers the exit code.
-    int Run(HINSTANCE instance);
+    int Run();
 
-    HINSTANCE m_hInstance = nullptr;
     CWnd* m_pMainWnd = nullptr;  // the main window; owner of dialogs run without a parent
 };
 

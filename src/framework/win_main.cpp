@@ -3,8 +3,8 @@
 
 #include "framework/win_app.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     CWinApp* const app = AfxGetApp();
-    return app != nullptr ? app->Run(instance) : 1;
+    return app != nullptr ? app->Run() : 1;
 }

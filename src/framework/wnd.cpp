@@ -1,7 +1,7 @@
 // Binding C++ objects to windows and dispatching their messages through the tables.
 #include "framework/wnd.h"
 
-#include <vector>
+#include "framework/exception_barrier.h"
 
 namespace {
 
@@ -11,13 +11,6 @@ namespace {
 constexpr const char* kBoundObjectProperty = "Cordwain.BoundObject";
 
 }  // namespace
-
-CWnd& CWnd::operator=(const CWnd& other)
-{
-    if (this != &other && m_binding == Binding::None)
-        m_hWnd = other.m_hWnd;
-    return *this;
-}
 
 CWnd::~CWnd()
 {
@@ -68,16 +61,12 @@ bool CWnd::SubclassWindow(HWND hWnd)
     return true;
 }
 
-HWND CWnd::UnsubclassWindow()
+void CWnd::UnsubclassWindow()
 {
-    const HWND hWnd = m_hWnd;
-    if (m_binding != Binding::Subclass)
-        return hWnd;
-    ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_originalProc));
-    ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
+    ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_originalProc));
+    ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
     m_originalProc = nullptr;
     UnbindHandle();
-    return hWnd;
 }
 
 LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -87,7 +76,8 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
     const CurrentMessage saved = self->m_current;
     self->m_current = CurrentMessage{message, wParam, lParam, false};
-    const LRESULT result = self->WindowProc(message, wParam, lParam);
+    const LRESULT result =
+        CallGuarded(hWnd, LRESULT{0}, [&] { return self->WindowProc(message, wParam, lParam); });
     self->m_current = saved;
     if (message == WM_NCDESTROY)
         self->UnsubclassWindow();
@@ -118,10 +108,7 @@ LRESULT CWnd::Default()
     return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);
 }
 
-bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT&)
-{
-    return false;
-}
+bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 const MessageMapBase* CWnd::GetMessageMap() const
 {
@@ -145,19 +132,4 @@ bool CWnd::RouteCommandUpdate(CCmdUI& cmdUI)
             return true;
     }
     return false;
-}
-
-void CWnd::GetWindowText(CString& text) const
-{
-    const int length = ::GetWindowTextLengthA(m_hWnd);
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = ::GetWindowTextA(m_hWnd, buffer.data(), length + 1);
-    text = CString(buffer.data(), copied);
-}
-
-CString CWnd::GetWindowText() const
-{
-    CString text;
-    GetWindowText(text);
-    return text;
 }

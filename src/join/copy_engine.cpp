@@ -2,7 +2,6 @@
 #include "join/copy_engine.h"
 
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "join/join_texts.h"
@@ -10,15 +9,13 @@
 
 namespace cordwain {
 
-void ThreadSleepPause::For(std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); }
-
 namespace {
 
-std::int64_t TotalSize(JoinList& list, FileSystem& files)
+std::int64_t TotalSize(const JoinList& list, FileSystem& files)
 {
     std::int64_t total = 0;
-    for (int i = 0; i < list.Count(); ++i)
-        total += files.SizeOf(list.Text(i));
+    for (int i = 0; i < list.FileCount(); ++i)
+        total += files.SizeOf(list.FilePath(i));
     return total;
 }
 
@@ -43,7 +40,7 @@ bool IsRunning(RunGate& gate)
 
 JoinOutcome RunJoinJob(const JoinServices& services, const JoinRequest& request, std::atomic<bool>& succeeded)
 {
-    JoinList& list = services.list;
+    const JoinList& list = services.list;
     ProgressSink& progress = services.progress;
     RunGate& gate = services.gate;
     FileSystem& files = services.files;
@@ -68,7 +65,7 @@ JoinOutcome RunJoinJob(const JoinServices& services, const JoinRequest& request,
             progress.SetRange();
     }
 
-    if (list.Count() < 1) {
+    if (list.FileCount() < 1) {
         progress.Hide();
         succeeded = true;
         outcome.succeeded = true;
@@ -85,8 +82,8 @@ JoinOutcome RunJoinJob(const JoinServices& services, const JoinRequest& request,
     bool outputClosed = true;
     std::string lastOpened = request.outputPath;
 
-    for (int j = 0; !outcome.stopped && j < list.Count(); ++j) {
-        const std::string path = list.Text(j);
+    for (int j = 0; !outcome.stopped && j < list.FileCount(); ++j) {
+        const std::string path = list.FilePath(j);
         progress.ShowCurrentFile(path);
 
         std::unique_ptr<FileStream> input = files.OpenRead(path);

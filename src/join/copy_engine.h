@@ -14,7 +14,7 @@ namespace cordwain {
 constexpr std::chrono::milliseconds kJoinStartPause{500};
 
 struct JoinServices {
-    JoinList& list;
+    const JoinList& list;
     ProgressSink& progress;
     RunGate& gate;
     FileSystem& files;

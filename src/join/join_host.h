@@ -1,6 +1,6 @@
-// What a join needs from its surroundings: the list, the progress display, the run gate and a pause.
-// The Windows worker implements these with messages to real windows; the command-line joiner
-// and the tests implement them directly.
+// What a join needs from its surroundings: the list, the progress display, the run gate and a
+// pause. The Windows worker implements these with messages to real windows; the command-line
+// joiner and the tests implement them directly.
 #pragma once
 
 #include <chrono>
@@ -11,16 +11,17 @@ namespace cordwain {
 // The ordered list of paths. Asked afresh every time; the engine keeps no copy.
 class JoinList {
 public:
-    virtual ~JoinList() = default;
-    virtual int Count() const = 0;
-    virtual std::string Text(int index) const = 0;
+    virtual int FileCount() const = 0;
+    virtual std::string FilePath(int index) const = 0;
+
+protected:
+    ~JoinList() = default;
 };
 
-// The progress display. Calls marked "under the gate" are made while the run gate is held,
-// and so must never wait for the thread that clears the running flag (post, don't send).
+// The progress display. Calls marked "under the gate" are made while the run gate is held, and
+// so must never wait for the thread that clears the running flag (post, don't send).
 class ProgressSink {
 public:
-    virtual ~ProgressSink() = default;
     // Range 0..1000. Under the gate.
     virtual void SetRange() = 0;
     // Under the gate.
@@ -33,39 +34,40 @@ public:
     virtual void ShowMessage(const std::string& text, const std::string& caption, unsigned style) = 0;
     // The job's last act: ask the progress display to close.
     virtual void RequestClose() = 0;
+
+protected:
+    ~ProgressSink() = default;
 };
 
 // The lock around the running flag. The flag is cleared by whoever cancels, under the same lock.
 class RunGate {
 public:
-    virtual ~RunGate() = default;
     virtual void Enter() = 0;
     virtual void Leave() = 0;
     // Only called between Enter and Leave.
     virtual bool IsRunning() const = 0;
+
+protected:
+    ~RunGate() = default;
 };
 
 class GateLock {
 public:
-    explicit GateLock(RunGate& gate) : gate_(gate) { gate_.Enter(); }
-    ~GateLock() { gate_.Leave(); }
+    explicit GateLock(RunGate& gate) : m_gate(gate) { m_gate.Enter(); }
+    ~GateLock() { m_gate.Leave(); }
     GateLock(const GateLock&) = delete;
     GateLock& operator=(const GateLock&) = delete;
 
 private:
-    RunGate& gate_;
+    RunGate& m_gate;
 };
 
 class Pause {
 public:
-    virtual ~Pause() = default;
     virtual void For(std::chrono::milliseconds duration) = 0;
-};
 
-// Really sleeps.
-class ThreadSleepPause final : public Pause {
-public:
-    void For(std::chrono::milliseconds duration) override;
+protected:
+    ~Pause() = default;
 };
 
 // Returns at once: for front ends with no dialog to wait for.

@@ -15,15 +15,6 @@ namespace {
 constexpr DWORD kDialogPollMs = 10;
 }  // namespace
 
-int ListBoxJoinList::Count() const { return m_list.GetCount(); }
-
-std::string ListBoxJoinList::Text(int index) const
-{
-    CString text;
-    m_list.GetText(index, text);
-    return text.str();
-}
-
 Win32JoinHost::Win32JoinHost(CCriticalSection& lock, const bool& running, const CProgressDlg& progress)
     : m_lock(lock), m_running(running), m_progress(progress)
 {
@@ -81,12 +72,6 @@ void Win32JoinHost::RequestClose()
     if (const HWND dialog = Dialog())
         ::PostMessageA(dialog, WM_CLOSE, 0, 0);
 }
-
-void Win32JoinHost::Enter() { ::EnterCriticalSection(&m_lock.Get()); }
-
-void Win32JoinHost::Leave() { ::LeaveCriticalSection(&m_lock.Get()); }
-
-bool Win32JoinHost::IsRunning() const { return m_running; }
 
 void Win32JoinHost::For(std::chrono::milliseconds duration)
 {

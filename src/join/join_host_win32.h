@@ -1,6 +1,6 @@
-// The join engine's surroundings on Windows: the list read from the main window's list box, the
-// progress dialog driven by messages from the worker thread, the running flag under its lock,
-// and a start pause that also waits for the progress dialog's window.
+// The join engine's surroundings on Windows: the progress dialog driven by messages from the
+// worker thread, the running flag under its lock, and a start pause that also waits for the
+// progress dialog's window.
 #pragma once
 
 #include <windows.h>
@@ -9,24 +9,11 @@
 #include <string>
 
 #include "framework/critical_section.h"
-#include "framework/list_box.h"
 #include "join/join_host.h"
-
-class CProgressDlg;
 
 namespace cordwain {
 
-// The file list as the list box holds it, asked afresh by message every time.
-class ListBoxJoinList final : public JoinList {
-public:
-    explicit ListBoxJoinList(const CListBox& list) : m_list(list) {}
-
-    int Count() const override;
-    std::string Text(int index) const override;
-
-private:
-    const CListBox& m_list;
-};
+class CProgressDlg;
 
 class Win32JoinHost final : public ProgressSink, public RunGate, public Pause {
 public:
@@ -41,13 +28,13 @@ public:
     void ShowMessage(const std::string& text, const std::string& caption, unsigned style) override;
     void RequestClose() override;
 
-    void Enter() override;
-    void Leave() override;
-    bool IsRunning() const override;
+    void Enter() override { m_lock.Lock(); }
+    void Leave() override { m_lock.Unlock(); }
+    bool IsRunning() const override { return m_running; }
 
     // Sleeps, then waits until the progress dialog's window is up or the join is no longer
-    // running (cancelled, or the dialog could not be shown): the first window request must
-    // not be lost to a dialog that is still being created.
+    // running (cancelled, or the dialog could not be shown): the first window request must not
+    // be lost to a dialog that is still being created.
     void For(std::chrono::milliseconds duration) override;
 
 private:

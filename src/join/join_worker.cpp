@@ -1,12 +1,14 @@
-// The join worker thread: the portable engine run over real files and the main window's controls.
+// The join worker thread: the portable engine run over real files and the window's controls.
 #include "join/join_worker.h"
 
-#include <string>
-
+#include "framework/exception_barrier.h"
 #include "join/copy_engine.h"
 #include "join/file_system.h"
 #include "join/join_host_win32.h"
-#include "ui/main_dlg.h"
+#include "join/join_texts.h"
+#include "join/join_window.h"
+
+namespace cordwain {
 
 // The flag is shared without a lock; it must stay one byte, as the Join command expects.
 static_assert(sizeof(std::atomic<bool>) == 1, "g_bJoinSucceeded is a one-byte flag");
@@ -17,13 +19,19 @@ std::atomic<bool> g_bJoinSucceeded{false};
 DWORD WINAPI JoinWorker(LPVOID param)
 {
     const JoinJob& job = *static_cast<const JoinJob*>(param);
-    CMainDlg& mainDlg = *job.pMainDlg;
-    const cordwain::JoinRequest request{job.strOutputPath.str(), job.bInsertDividers != FALSE};
-
-    cordwain::ListBoxJoinList list(mainDlg.m_lstFiles);
-    cordwain::Win32JoinHost host(mainDlg.m_csJoin, mainDlg.m_bJoinRunning, mainDlg.m_dlgProgress);
-    cordwain::StdioFileSystem files;
-    const cordwain::JoinServices services{list, host, host, files, host};
-    cordwain::RunJoinJob(services, request, g_bJoinSucceeded);
+    CJoinWindow& window = *job.pMainDlg;
+    Win32JoinHost host(window.m_csJoin, window.m_bJoinRunning, window.m_dlgProgress);
+    StdioFileSystem files;
+    try {
+        const JoinServices services{window, host, host, files, host};
+        RunJoinJob(services, JoinRequest{job.strOutputPath.str(), job.bInsertDividers != FALSE}, g_bJoinSucceeded);
+    } catch (...) {
+        // The job's streams are closed by now; it ends as a failed join does.
+        g_bJoinSucceeded = false;
+        host.ShowMessage(UnexpectedErrorText(), kUnexpectedErrorCaption, kBoxIconError);
+        host.RequestClose();
+    }
     return 0;
 }
+
+}  // namespace cordwain

@@ -8,12 +8,14 @@
 
 #include "framework/cstring.h"
 
-class CMainDlg;
+namespace cordwain {
+
+class CJoinWindow;
 
 // Filled by the Join command on its own stack; the command waits for the worker to end before
 // the record goes out of scope.
 struct JoinJob {
-    CMainDlg* pMainDlg = nullptr;
+    CJoinWindow* pMainDlg = nullptr;
     CString strOutputPath;
     BOOL bInsertDividers = FALSE;
 };
@@ -24,3 +26,5 @@ extern std::atomic<bool> g_bJoinSucceeded;
 
 // Thread procedure: runs the job whose JoinJob* is the parameter. Always returns 0.
 DWORD WINAPI JoinWorker(LPVOID param);
+
+}  // namespace cordwain

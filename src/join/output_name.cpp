@@ -1,21 +1,9 @@
-// Output-name rules as pure string functions, aware of double-byte characters.
+// Output-name rules as string functions, aware of double-byte characters.
 #include "join/output_name.h"
 
-namespace cordwain {
+#include "join/same_file.h"
 
-std::ptrdiff_t FindLastChar(const std::string& text, char wanted, ByteTest isLeadByte)
-{
-    std::ptrdiff_t found = -1;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const unsigned char byte = static_cast<unsigned char>(text[i]);
-        if (text[i] == wanted)
-            found = static_cast<std::ptrdiff_t>(i);
-        // A lead byte swallows the byte after it, which may look like '.' or '\' on its own.
-        i += (isLeadByte(byte) && i + 1 < text.size()) ? 2 : 1;
-    }
-    return found;
-}
+namespace cordwain {
 
 std::string SuggestedOutputName(const std::string& firstPath, const CharClasses& classes)
 {
@@ -42,13 +30,19 @@ std::optional<std::string> InitialOutputFolder(const std::string& firstPath, con
     return firstPath.substr(0, static_cast<std::size_t>(slash));
 }
 
-int FindInList(const JoinList& list, const std::string& outputPath)
+bool IsOutputInList(const JoinList& list, const std::string& output)
 {
-    for (int i = 0; i < list.Count(); ++i) {
-        if (list.Text(i) == outputPath)
-            return i;
+    for (int i = 0; i < list.FileCount(); ++i) {
+        if (list.FilePath(i) == output)
+            return true;
     }
-    return -1;
+    if (!PathExists(output))
+        return false;
+    for (int i = 0; i < list.FileCount(); ++i) {
+        if (IsSameExistingFile(output, list.FilePath(i)))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace cordwain

@@ -1,40 +1,40 @@
-// Rules for the output file: the proposed name, the folder to start in, and the in-list check.
+// Rules for the output file: the proposed name, the folder to start in, and the refusal of an
+// output that is one of the inputs.
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string>
 
+#include "framework/text_scan.h"
 #include "join/join_host.h"
 
 namespace cordwain {
 
-using ByteTest = bool (*)(unsigned char);
+using ByteTest = bool (*)(unsigned char byte);
 
-inline bool NoLeadBytes(unsigned char) { return false; }
 inline bool IsAsciiDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
-// How the code page classifies bytes. Windows passes its lead-byte and digit tests;
-// the defaults describe a single-byte code page.
+// How the code page classifies bytes. The defaults describe a single-byte code page.
 struct CharClasses {
-    ByteTest isLeadByte = NoLeadBytes;
+    LeadByteTest isLeadByte = NoLeadBytes;
     ByteTest isDigit = IsAsciiDigit;
 };
 
-// Index of the last `wanted` in `text` that is not the trail byte of a double-byte
-// character, or -1.
-std::ptrdiff_t FindLastChar(const std::string& text, char wanted, ByteTest isLeadByte);
+// The system's classification: on Windows the ANSI code page's lead bytes and its digits (a byte
+// that is alphanumeric and not alphabetic); elsewhere the defaults.
+CharClasses SystemCharClasses();
 
-// The output name proposed for a list whose first entry is `firstPath`: the path without
-// an all-digit extension ("film.avi.001" -> "film.avi"), else empty.
+// The output name proposed for a list whose first entry is `firstPath`: the path without an
+// all-digit extension ("film.avi.001" -> "film.avi"), else empty.
 std::string SuggestedOutputName(const std::string& firstPath, const CharClasses& classes = {});
 
 // The folder the output chooser starts in: the first entry's folder without its trailing
-// backslash. nullopt means "give none" (a backslash at index 0); an empty string means
-// the path has no backslash.
+// backslash. nullopt means "give none" (a backslash at index 0); an empty string means the path
+// has no backslash.
 std::optional<std::string> InitialOutputFolder(const std::string& firstPath, const CharClasses& classes = {});
 
-// Index of the first entry whose text equals `outputPath` byte for byte, or -1.
-int FindInList(const JoinList& list, const std::string& outputPath);
+// True when writing `output` would overwrite a listed file: an entry with the same text, or, for
+// an output that already exists, the same file under another spelling.
+bool IsOutputInList(const JoinList& list, const std::string& output);
 
 }  // namespace cordwain

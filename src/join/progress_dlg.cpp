@@ -2,15 +2,18 @@
 #include "join/progress_dlg.h"
 
 #include "framework/data_exchange.h"
+#include "join/join_window.h"
 #include "res/resource.h"
-#include "ui/main_dlg.h"
 
+namespace cordwain {
 namespace {
+
 // Time the worker gets to notice a cleared flag before the dialog goes away.
 constexpr DWORD kCancelPauseMs = 500;
+
 }  // namespace
 
-CProgressDlg::CProgressDlg(CWnd* parent) : CDialog(IDD_PROGRESS, parent) {}
+CProgressDlg::CProgressDlg() : CDialog(IDD_PROGRESS) {}
 
 CProgressDlg::~CProgressDlg() = default;
 
@@ -52,13 +55,13 @@ void CProgressDlg::OnCancel()
     // From here on the worker treats the dialog as gone: a report box it shows now must not be
     // owned by a window that is about to be destroyed with it.
     m_hWndForWorker = nullptr;
-    // The owner is the main window that started the join (DoModal without a parent).
-    if (auto* const mainDlg = dynamic_cast<CMainDlg*>(CWnd::FromHandle(::GetParent(m_hWnd)))) {
-        const CriticalSectionLock lock(mainDlg->m_csJoin);
-        mainDlg->m_bJoinRunning = false;
+    // The owner is the window that started the join (DoModal without a parent).
+    if (auto* const owner = dynamic_cast<CJoinWindow*>(CWnd::FromHandle(::GetParent(m_hWnd)))) {
+        const CCriticalSectionLock lock(owner->m_csJoin);
+        owner->m_bJoinRunning = false;
     }
     ::Sleep(kCancelPauseMs);
     CDialog::OnCancel();
 }
 
-void CProgressDlg::OnOK() {}
+}  // namespace cordwain

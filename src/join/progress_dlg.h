@@ -6,12 +6,15 @@
 
 #include <atomic>
 
+#include "framework/cstring.h"
 #include "framework/dialog.h"
 #include "framework/progress_ctrl.h"
 
+namespace cordwain {
+
 class CProgressDlg : public CDialog {
 public:
-    explicit CProgressDlg(CWnd* parent = nullptr);
+    CProgressDlg();
     ~CProgressDlg() override;
 
     const MessageMapBase* GetMessageMap() const override;
@@ -22,10 +25,10 @@ public:
     // the dialog starts to end. nullptr means "not there": skip it, or own nothing by it.
     HWND WindowForWorker() const { return m_hWndForWorker.load(); }
 
-    // Clears the main window's running flag under its lock, waits 500 ms, ends the dialog.
+    // Clears the owner's running flag under its lock, waits 500 ms, ends the dialog.
     void OnCancel() override;
     // Enter in the path box must not end a join behind the worker's back: ignored.
-    void OnOK() override;
+    void OnOK() override {}
 
     CProgressCtrl m_progress;  // control 1008
     CString m_strCurrentFile;  // edit 1009
@@ -39,3 +42,5 @@ private:
     // m_hWnd belongs to the user-interface thread; the worker reads this copy instead.
     std::atomic<HWND> m_hWndForWorker{nullptr};
 };
+
+}  // namespace cordwain

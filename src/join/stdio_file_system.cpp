@@ -16,15 +16,15 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 class StdioStream final : public FileStream {
 public:
-    explicit StdioStream(FilePtr file) : file_(std::move(file)) {}
+    explicit StdioStream(FilePtr file) : m_file(std::move(file)) {}
 
-    std::size_t Read(char* buffer, std::size_t size) override { return std::fread(buffer, 1, size, file_.get()); }
-    bool AtEnd() const override { return std::feof(file_.get()) != 0; }
-    std::size_t Write(const char* data, std::size_t size) override { return std::fwrite(data, 1, size, file_.get()); }
-    bool Close() override { return std::fclose(file_.release()) == 0; }
+    std::size_t Read(char* buffer, std::size_t size) override { return std::fread(buffer, 1, size, m_file.get()); }
+    bool AtEnd() const override { return std::feof(m_file.get()) != 0; }
+    std::size_t Write(const char* data, std::size_t size) override { return std::fwrite(data, 1, size, m_file.get()); }
+    bool Close() override { return std::fclose(m_file.release()) == 0; }
 
 private:
-    FilePtr file_;
+    FilePtr m_file;
 };
 
 std::unique_ptr<FileStream> Open(const std::string& path, const char* mode)

@@ -3,6 +3,10 @@
 
 #include "res/resource.h"
 
-CSuccessDlg::CSuccessDlg(CWnd* parent) : CDialog(IDD_SUCCESS, parent) {}
+namespace cordwain {
+
+CSuccessDlg::CSuccessDlg() : CDialog(IDD_SUCCESS) {}
 
 const CRuntimeClass* CSuccessDlg::ThisClass() { return RuntimeClassOf<CSuccessDlg, CDialog>("CSuccessDlg"); }
+
+}  // namespace cordwain

@@ -3,10 +3,14 @@
 
 #include "framework/dialog.h"
 
+namespace cordwain {
+
 class CSuccessDlg : public CDialog {
 public:
-    explicit CSuccessDlg(CWnd* parent = nullptr);
+    CSuccessDlg();
 
     static const CRuntimeClass* ThisClass();
     const CRuntimeClass* GetRuntimeClass() const override { return ThisClass(); }
 };
+
+}  // namespace cordwain

@@ -3,6 +3,8 @@
 
 #include "res/resource.h"
 
+namespace cordwain {
+
 // No parent: the framework makes the application's main window its owner.
 CAboutBox::CAboutBox() : CDialog(IDD_ABOUTBOX) {}
 
@@ -13,3 +15,5 @@ const MessageMapBase* CAboutBox::GetMessageMap() const
     static const MessageMap<CAboutBox> map(CDialog::GetMessageMap());
     return &map;
 }
+
+}  // namespace cordwain

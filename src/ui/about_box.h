@@ -3,6 +3,8 @@
 
 #include "framework/dialog.h"
 
+namespace cordwain {
+
 class CAboutBox : public CDialog {
 public:
     CAboutBox();
@@ -10,3 +12,5 @@ public:
 
     const MessageMapBase* GetMessageMap() const override;
 };
+
+}  // namespace cordwain

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+namespace cordwain {
+
 namespace {
 
 // The layout computes in 32-bit signed arithmetic; sums and products that leave that range
@@ -63,7 +65,7 @@ std::int32_t AxisSize(std::int32_t edge, const Rect& rc)
     }
 }
 
-bool CDialogLayout::Init(ILayoutWindow& window, std::optional<Rect> reference, const LAYOUT_ROW* rows,
+bool CDialogLayout::Init(LayoutWindow& window, std::optional<Rect> reference, const LAYOUT_ROW* rows,
                          std::int32_t rowCount, bool collapseOverlaps)
 {
     Clear();
@@ -165,7 +167,7 @@ void CDialogLayout::ComputePlacement(std::int32_t i)
 
 bool CDialogLayout::ApplyPlacements()
 {
-    ILayoutWindow::Batch batch = m_pWindow->BeginBatch();
+    LayoutWindow::Batch batch = m_pWindow->BeginBatch();
     for (std::size_t i = 0; i < m_vecPlacements.size(); ++i) {
         LAYOUT_PLACEMENT& placement = m_vecPlacements[i];
         if (m_bCollapseOverlaps) {
@@ -178,7 +180,7 @@ bool CDialogLayout::ApplyPlacements()
             placement.rc = Rect{};  // moved to the client origin with no size, not hidden
         }
         // A failed deferral leaves no batch: the rest of this pass is not moved.
-        if (batch != ILayoutWindow::kNoBatch) {
+        if (batch != LayoutWindow::kNoBatch) {
             const Rect& rc = placement.rc;
             batch = m_pWindow->DeferMove(batch, placement.id, rc.left, rc.top, Sub(rc.right, rc.left),
                                          Sub(rc.bottom, rc.top));
@@ -186,3 +188,5 @@ bool CDialogLayout::ApplyPlacements()
     }
     return m_pWindow->EndBatch(batch);
 }
+
+}  // namespace cordwain

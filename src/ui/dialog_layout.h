@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+namespace cordwain {
+
 // The value of edge on rc, and the size of rc along that edge's axis; 0 for unknown codes.
 std::int32_t EdgeValue(std::int32_t edge, const Rect& rc);
 std::int32_t AxisSize(std::int32_t edge, const Rect& rc);
@@ -23,7 +25,7 @@ public:
     // Registers rows[0..rowCount) and captures every control's rectangle. The rows and the
     // window are kept by address and must outlive the layout's use of them. Without a
     // reference rectangle the dialog's current client rectangle is the reference.
-    bool Init(ILayoutWindow& window, std::optional<Rect> reference, const LAYOUT_ROW* rows, std::int32_t rowCount,
+    bool Init(LayoutWindow& window, std::optional<Rect> reference, const LAYOUT_ROW* rows, std::int32_t rowCount,
               bool collapseOverlaps);
 
     // Recomputes every registered control from the captured rectangles and the client
@@ -33,9 +35,6 @@ public:
     // Forgets the registered rows and the placements; the window stays attached.
     void Clear();
 
-    // The placements of the last pass, in row order.
-    const std::vector<LAYOUT_PLACEMENT>& Placements() const { return m_vecPlacements; }
-
 private:
     Rect CapturedRect(std::int32_t id) const;
     Rect NewRect(std::int32_t id) const;
@@ -44,10 +43,12 @@ private:
     void ComputePlacement(std::int32_t i);
     bool ApplyPlacements();
 
-    ILayoutWindow* m_pWindow = nullptr;
+    LayoutWindow* m_pWindow = nullptr;
     Rect m_rcReference;
     std::vector<LAYOUT_ITEM> m_vecItems;
     std::vector<LAYOUT_PLACEMENT> m_vecPlacements;
     std::int32_t m_nPlaced = 0;
     bool m_bCollapseOverlaps = false;
 };
+
+}  // namespace cordwain

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace cordwain {
+
 // Left, top, right, bottom in dialog client pixels; right and bottom are exclusive.
 struct Rect {
     std::int32_t left = 0;
@@ -66,3 +68,5 @@ struct LAYOUT_PLACEMENT {
     bool bTakesPart = false;  // visible and without kStyleClipSiblings
     bool bCollapsed = false;
 };
+
+}  // namespace cordwain

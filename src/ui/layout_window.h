@@ -6,16 +6,18 @@
 
 #include <cstdint>
 
-class ILayoutWindow {
+namespace cordwain {
+
+class LayoutWindow {
 public:
     // An open batch of deferred moves; kNoBatch once beginning or a deferral has failed.
     using Batch = std::uintptr_t;
     static constexpr Batch kNoBatch = 0;
 
-    ILayoutWindow() = default;
-    ILayoutWindow(const ILayoutWindow&) = delete;
-    ILayoutWindow& operator=(const ILayoutWindow&) = delete;
-    virtual ~ILayoutWindow() = default;
+    LayoutWindow() = default;
+    LayoutWindow(const LayoutWindow&) = delete;
+    LayoutWindow& operator=(const LayoutWindow&) = delete;
+    virtual ~LayoutWindow() = default;
 
     // The control's window rectangle in the dialog's client coordinates.
     virtual Rect ControlRect(std::int32_t id) const = 0;
@@ -31,3 +33,5 @@ public:
     // Moves everything deferred at once.
     virtual bool EndBatch(Batch batch) = 0;
 };
+
+}  // namespace cordwain

@@ -6,9 +6,11 @@
 
 #include "ui/layout_window.h"
 
-class CDialogLayoutWindow final : public ILayoutWindow {
+namespace cordwain {
+
+class Win32LayoutWindow final : public LayoutWindow {
 public:
-    explicit CDialogLayoutWindow(HWND hDlg) : m_hDlg(hDlg) {}
+    explicit Win32LayoutWindow(HWND hDlg) : m_hDlg(hDlg) {}
 
     Rect ControlRect(std::int32_t id) const override;
     Rect ClientRect() const override;
@@ -25,3 +27,5 @@ private:
 
     HWND m_hDlg;
 };
+
+}  // namespace cordwain

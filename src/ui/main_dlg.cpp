@@ -5,15 +5,18 @@
 
 #include <utility>
 
+#include "filelist/add_command.h"
+#include "filelist/list_commands.h"
 #include "framework/data_exchange.h"
-#include "filelist/redraw_pause_win32.h"
 #include "framework/dc.h"
+#include "join/join_command.h"
 #include "res/resource.h"
 #include "ui/about_box.h"
 #include "ui/layout_window_win32.h"
 #include "ui/main_layout_table.h"
 #include "ui/minimized_icon.h"
 
+namespace cordwain {
 namespace {
 
 // The whole window, frame included, never gets smaller than this while it is being sized.
@@ -27,7 +30,7 @@ constexpr UINT kNoItemId = static_cast<UINT>(-1);  // GetMenuItemID's answer for
 
 }  // namespace
 
-CMainDlg::CMainDlg(CWnd* parent) : CDialog(IDD_CORDWAIN_DIALOG, parent)
+CMainDlg::CMainDlg() : CDialog(IDD_CORDWAIN_DIALOG)
 {
     const HINSTANCE module = ::GetModuleHandleA(nullptr);
     m_hIcon = ::LoadIconA(module, MAKEINTRESOURCEA(IDR_MAINFRAME));
@@ -42,9 +45,15 @@ CMainDlg::~CMainDlg()
         ::DestroyIcon(m_hIconSmall);
 }
 
-void CMainDlg::AddPendingFile(std::string path)
+void CMainDlg::AddPendingFile(std::string path) { m_vecPendingFiles.push_back(std::move(path)); }
+
+int CMainDlg::FileCount() const { return m_lstFiles.GetCount(); }
+
+std::string CMainDlg::FilePath(int index) const
 {
-    m_vecPendingFiles.push_back(std::move(path));
+    CString text;
+    m_lstFiles.GetText(index, text);
+    return text.str();
 }
 
 const MessageMapBase* CMainDlg::GetMessageMap() const
@@ -90,7 +99,7 @@ BOOL CMainDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
-    if (const HMENU systemMenu = GetSystemMenu(FALSE)) {
+    if (const HMENU systemMenu = ::GetSystemMenu(m_hWnd, FALSE)) {
         char aboutText[256] = {};
         if (::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, aboutText, sizeof aboutText) > 0) {
             ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
@@ -98,24 +107,18 @@ BOOL CMainDlg::OnInitDialog()
         }
     }
 
-    SetIcon(m_hIcon, TRUE);
-    SetIcon(m_hIconSmall, FALSE);
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIconSmall));
 
     // A dialog object run a second time gets a view of its new window.
-    m_layout.Clear();
-    m_layoutWindow = std::make_unique<CDialogLayoutWindow>(m_hWnd);
+    m_layoutWindow = std::make_unique<Win32LayoutWindow>(m_hWnd);
     m_layout.Init(*m_layoutWindow, std::nullopt, g_mainDlgLayout, kMainDlgLayoutRows, false);
 
-    // Through the window, so the file list box keeps its extent as for any other addition;
-    // drawn once at the end rather than once per path.
-    {
-        const filelist::RedrawPause pause(m_lstFiles.m_hWnd);
-        for (const std::string& path : m_vecPendingFiles)
-            m_lstFiles.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    }
+    // Through the window, so the file list box keeps its extent as for any other addition.
+    m_lstFiles.AppendAll(m_vecPendingFiles);
 
     // Above the "Files:" group box that encloses it, so the box never paints over the list.
-    m_lstFiles.BringWindowToTop();
+    ::BringWindowToTop(m_lstFiles.m_hWnd);
     return TRUE;
 }
 
@@ -130,12 +133,12 @@ LRESULT CMainDlg::OnSysCommand(WPARAM wParam, LPARAM)
 
 LRESULT CMainDlg::OnPaint(WPARAM, LPARAM)
 {
-    if (!IsIconic())
+    if (!::IsIconic(m_hWnd))
         return Default();
     const CPaintDC dc(m_hWnd);
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
     RECT client{};
-    GetClientRect(&client);
+    ::GetClientRect(m_hWnd, &client);
     const IconOrigin origin = MinimizedIconOrigin(client.right - client.left, client.bottom - client.top,
                                                   ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
     ::DrawIcon(dc.Get(), origin.x, origin.y, m_hIcon);
@@ -187,7 +190,7 @@ LRESULT CMainDlg::OnInitMenuPopup(WPARAM wParam, LPARAM)
 LRESULT CMainDlg::OnSize(WPARAM, LPARAM)
 {
     m_layout.Reposition();
-    if (IsWindowVisible())
+    if (::IsWindowVisible(m_hWnd))
         ::BringWindowToTop(::GetDlgItem(m_hWnd, IDC_FILE_LIST));
     return 0;
 }
@@ -233,3 +236,22 @@ void CMainDlg::OnInsertDividers()
     m_bInsertDividers = m_bInsertDividers == 0 ? 1 : 0;
     UpdateData(FALSE);
 }
+
+void CMainDlg::OnAdd() { RunAddCommand(m_lstFiles); }
+
+void CMainDlg::OnActionAdd() { OnAdd(); }
+
+void CMainDlg::OnRemove() { RemoveSelected(m_lstFiles); }
+
+void CMainDlg::OnRemoveAll() { RemoveAll(m_lstFiles); }
+
+void CMainDlg::OnSortList() { m_lstFiles.SortAll(); }
+
+void CMainDlg::OnJoin()
+{
+    UpdateData(TRUE);
+    m_bJoinRunning = true;
+    RunJoinCommand(*this, m_bInsertDividers != 0);
+}
+
+}  // namespace cordwain

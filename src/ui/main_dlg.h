@@ -9,14 +9,15 @@
 #include <vector>
 
 #include "filelist/file_list_box.h"
-#include "framework/critical_section.h"
 #include "framework/dialog.h"
-#include "join/progress_dlg.h"
+#include "join/join_window.h"
 #include "ui/dialog_layout.h"
 
-class CMainDlg : public CDialog {
+namespace cordwain {
+
+class CMainDlg : public CDialog, public CJoinWindow {
 public:
-    explicit CMainDlg(CWnd* parent = nullptr);
+    CMainDlg();
     ~CMainDlg() override;
 
     // Queues a path for the file list; only paths queued before the window opens reach it.
@@ -24,13 +25,13 @@ public:
 
     const MessageMapBase* GetMessageMap() const override;
 
-    // Shared with the join worker and the progress dialog while a join runs.
-    DWORD m_dwWorkerThreadId = 0;
-    CCriticalSection m_csJoin;    // guards m_bJoinRunning and the worker's progress messages
-    CFileListBox m_lstFiles;      // control 1000; its items are the file list
-    int m_bInsertDividers = 0;    // check box 1007, refreshed by UpdateData
-    bool m_bJoinRunning = false;  // read by the worker only under m_csJoin
-    CProgressDlg m_dlgProgress;
+    // What a join reads of this window, from its own thread as well: the list, by message.
+    HWND JoinWindowHandle() const override { return m_hWnd; }
+    int FileCount() const override;
+    std::string FilePath(int index) const override;
+
+    CFileListBox m_lstFiles;    // control 1000; its items are the file list
+    int m_bInsertDividers = 0;  // check box 1007, refreshed by UpdateData
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -45,27 +46,25 @@ protected:
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
     LRESULT OnDefault(WPARAM wParam, LPARAM lParam);
 
-    // Commands of the window itself
+    // Commands
     void OnAbout();
     void OnProgramAbout();
     void OnExit();
     void OnUpdateInsertDividers(CCmdUI& cmdUI);
     void OnInsertDividers();
-
-    // Commands on the file list (src/filelist)
     void OnAdd();
     void OnActionAdd();
     void OnRemove();
     void OnRemoveAll();
     void OnSortList();
-
-    // The Join command (src/join)
     void OnJoin();
 
 private:
     HICON m_hIcon = nullptr;
     HICON m_hIconSmall = nullptr;
-    std::unique_ptr<ILayoutWindow> m_layoutWindow;  // the layout's view of this dialog
+    std::unique_ptr<LayoutWindow> m_layoutWindow;  // the layout's view of this dialog's window
     CDialogLayout m_layout;
     std::vector<std::string> m_vecPendingFiles;
 };
+
+}  // namespace cordwain

@@ -4,6 +4,8 @@
 
 #include "res/resource.h"
 
+namespace cordwain {
+
 namespace {
 
 constexpr LAYOUT_RULE Offset(std::int32_t refId, std::int32_t refEdge) { return {LAYOUT_OFFSET, refId, refEdge}; }
@@ -51,3 +53,5 @@ const LAYOUT_ROW g_mainDlgLayout[kMainDlgLayoutRows] = {
     {IDC_FILES_GROUP, Offset(kClient, EDGE_LEFT), Offset(kClient, EDGE_TOP), Offset(IDC_JOIN, EDGE_LEFT),
      Offset(kClient, EDGE_BOTTOM)},
 };
+
+}  // namespace cordwain

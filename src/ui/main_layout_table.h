@@ -5,8 +5,12 @@
 
 #include <cstdint>
 
+namespace cordwain {
+
 // The main window's Exit button is the dialog's cancel command.
 constexpr std::int32_t kMainExitButtonId = 2;
 
 constexpr std::int32_t kMainDlgLayoutRows = 12;
 extern const LAYOUT_ROW g_mainDlgLayout[kMainDlgLayoutRows];
+
+}  // namespace cordwain

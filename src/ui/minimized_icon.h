@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace cordwain {
+
 struct IconOrigin {
     std::int32_t x;
     std::int32_t y;
@@ -15,3 +17,5 @@ constexpr IconOrigin MinimizedIconOrigin(std::int32_t clientWidth, std::int32_t 
 {
     return IconOrigin{(clientWidth - iconWidth + 1) / 2, (clientHeight - iconHeight + 1) / 2};
 }
+
+}  // namespace cordwain

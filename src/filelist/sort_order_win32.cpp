@@ -1,10 +1,12 @@
-// Lead bytes from IsDBCSLeadByteEx; a double-byte character's upper case through its wide
-// form, so the mapping is the platform's for that code page.
-#include "filelist/code_page_win32.h"
+// The platform's code page for the sort: lead bytes from IsDBCSLeadByteEx, and a double-byte
+// character's upper case through its wide form, so the mapping is the platform's.
+#include <windows.h>
 
 #include <cstdint>
 
-namespace filelist {
+#include "filelist/sort_order.h"
+
+namespace cordwain {
 namespace {
 
 std::uint16_t UpperDoubleByte(UINT codePage, std::uint16_t character)
@@ -25,10 +27,10 @@ std::uint16_t UpperDoubleByte(UINT codePage, std::uint16_t character)
 
 }  // namespace
 
-CodePage PlatformCodePage(UINT codePage)
+CodePage PlatformCodePage(unsigned codePage)
 {
     return CodePage([codePage](unsigned char byte) { return ::IsDBCSLeadByteEx(codePage, byte) != FALSE; },
                     [codePage](std::uint16_t character) { return UpperDoubleByte(codePage, character); });
 }
 
-}  // namespace filelist
+}  // namespace cordwain

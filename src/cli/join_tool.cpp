@@ -1,6 +1,6 @@
 // The command-line joiner: chooses and checks the output, then runs the same engine as the
 // window, without its start pause, and maps the outcome to an exit status.
-#include "cli/join_command.h"
+#include "cli/join_tool.h"
 
 #include <atomic>
 #include <mutex>
@@ -9,6 +9,7 @@
 #include "cli/join_args.h"
 #include "join/copy_engine.h"
 #include "join/join_texts.h"
+#include "join/output_name.h"
 #include "join/same_file.h"
 
 namespace cordwain {
@@ -18,28 +19,28 @@ constexpr char kProgramName[] = "cordwain-join";
 
 class ArgumentList final : public JoinList {
 public:
-    explicit ArgumentList(const std::vector<std::string>& paths) : paths_(paths) {}
-    int Count() const override { return static_cast<int>(paths_.size()); }
-    std::string Text(int index) const override { return paths_[static_cast<std::size_t>(index)]; }
+    explicit ArgumentList(const std::vector<std::string>& paths) : m_paths(paths) {}
+    int FileCount() const override { return static_cast<int>(m_paths.size()); }
+    std::string FilePath(int index) const override { return m_paths[static_cast<std::size_t>(index)]; }
 
 private:
-    const std::vector<std::string>& paths_;
+    const std::vector<std::string>& m_paths;
 };
 
 class MutexRunGate final : public RunGate {
 public:
-    void Enter() override { mutex_.lock(); }
-    void Leave() override { mutex_.unlock(); }
-    bool IsRunning() const override { return running_; }
+    void Enter() override { m_mutex.lock(); }
+    void Leave() override { m_mutex.unlock(); }
+    bool IsRunning() const override { return m_running; }
     void Stop()
     {
         const GateLock lock(*this);
-        running_ = false;
+        m_running = false;
     }
 
 private:
-    std::mutex mutex_;
-    bool running_ = true;
+    std::mutex m_mutex;
+    bool m_running = true;
 };
 
 int UsageError(std::ostream& err, const std::string& message)
@@ -48,20 +49,9 @@ int UsageError(std::ostream& err, const std::string& message)
     return kExitUsage;
 }
 
-bool IsOneOfTheInputs(const std::string& output, const std::vector<std::string>& inputs)
-{
-    if (FindInList(ArgumentList(inputs), output) >= 0)
-        return true;
-    for (const std::string& input : inputs) {
-        if (IsSameExistingFile(output, input))
-            return true;
-    }
-    return false;
-}
-
 }  // namespace
 
-int RunJoinCommand(const std::vector<std::string>& arguments, const JoinConsole& console)
+int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& console)
 {
     const ParsedJoinArgs parsed = ParseJoinArgs(arguments);
     if (!parsed.error.empty())
@@ -83,7 +73,8 @@ int RunJoinCommand(const std::vector<std::string>& arguments, const JoinConsole&
         return UsageError(console.err, "no output name can be proposed for " + args.inputs.front() +
                                            " (its extension is not a number); name the output with -o OUTPUT");
     }
-    if (IsOneOfTheInputs(output, args.inputs)) {
+    const ArgumentList list(args.inputs);
+    if (IsOutputInList(list, output)) {
         console.err << kOutputInListCaption << '\n' << kOutputInListText << '\n';
         return kExitFailed;
     }
@@ -92,7 +83,6 @@ int RunJoinCommand(const std::vector<std::string>& arguments, const JoinConsole&
         return kExitFailed;
     }
 
-    ArgumentList list(args.inputs);
     ConsoleProgress progress(console.err, console.terminal);
     MutexRunGate gate;
     StdioFileSystem files;

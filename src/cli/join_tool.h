@@ -24,6 +24,6 @@ struct JoinConsole {
     std::function<bool(const std::function<void()>&, const std::function<void()>&)> runInterruptible;
 };
 
-int RunJoinCommand(const std::vector<std::string>& arguments, const JoinConsole& console);
+int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& console);
 
 }  // namespace cordwain

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace filelist {
+namespace cordwain {
 
 class RedrawPause {
 public:
@@ -21,4 +21,4 @@ private:
     HWND m_window;
 };
 
-}  // namespace filelist
+}  // namespace cordwain
