@@ -16,13 +16,12 @@
 #include <string>
 #include <vector>
 
-#include "res/resource.h"
-#include "filelist/code_page_win32.h"
-#include "filelist/list_box_adapter_win32.h"
-#include "filelist/redraw_pause_win32.h"
+#include "filelist/redraw_pause.h"
 #include "filelist/sort_order.h"
+#include "res/resource.h"
 #include "ui/main_dlg.h"
 
+namespace cordwain {
 namespace {
 
 int kItems = 10000;  // the first argument changes it, for a quick look
@@ -122,18 +121,19 @@ private:
     std::vector<std::string> m_files;
 };
 
-int WidestItem(const CListBox& list)
+HFONT FontOf(HWND window) { return reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0)); }
+
+int WidestItem(const CFileListBox& list)
 {
     // The widest text is the one the extent was taken from; find it by measuring once here.
     const HDC dc = ::GetDC(list.m_hWnd);
-    const HGDIOBJ old = ::SelectObject(dc, list.GetFont());
+    const HGDIOBJ old = ::SelectObject(dc, FontOf(list.m_hWnd));
     int widest = -1;
     LONG widestWidth = -1;
-    for (int i = 0; i < list.GetCount(); ++i) {
-        CString text;
-        list.GetText(i, text);
+    for (int i = 0; i < list.Count(); ++i) {
+        const std::string text = list.Text(i);
         SIZE size{};
-        ::GetTextExtentPoint32A(dc, text.c_str(), text.GetLength(), &size);
+        ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
         if (size.cx > widestWidth) {
             widestWidth = size.cx;
             widest = i;
@@ -156,22 +156,18 @@ void RunOnce(CMainDlg& dlg, const std::vector<std::string>& paths, const DropFil
 
     const HGLOBAL drop = files.MakeDrop(random);
     figures.drop.push_back(MillisecondsOf("drop", [&] { list.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(drop)); }));
-    if (list.GetCount() != kItems)
-        std::printf("warning: the drop added %d items\n", list.GetCount());
+    if (list.Count() != kItems)
+        std::printf("warning: the drop added %d items\n", list.Count());
     figures.removeAll.push_back(MillisecondsOf("remove all", [&] { command(IDC_REMOVE_ALL); }));
 
     // As the Add command and the start-up queue append: redraw held back around the appends.
-    figures.addString.push_back(MillisecondsOf("add", [&] {
-        const filelist::RedrawPause pause(list.m_hWnd);
-        for (const std::string& path : paths)
-            list.AddString(path.c_str());
-    }));
+    figures.addString.push_back(MillisecondsOf("add", [&] { list.AppendAll(paths); }));
     figures.sort.push_back(MillisecondsOf("sort", [&] { command(IDC_SORT_LIST); }));
 
     list.SetCurSel(WidestItem(list));
-    const int extentBefore = list.GetHorizontalExtent();
+    const int extentBefore = list.Extent();
     figures.removeWidest.push_back(MillisecondsOf("remove widest", [&] { command(IDC_REMOVE); }));
-    if (list.GetHorizontalExtent() >= extentBefore || list.GetCount() != kItems - 1)
+    if (list.Extent() >= extentBefore || list.Count() != kItems - 1)
         std::printf("warning: removing the widest item did not shrink the extent\n");
     list.SetCurSel(0);
     figures.removeFirst.push_back(MillisecondsOf("remove first", [&] { command(IDC_REMOVE); }));
@@ -193,15 +189,15 @@ void Breakdown(CMainDlg& dlg, const std::vector<std::string>& paths)
 {
     const int count = std::min<int>(2000, static_cast<int>(paths.size()));
     RECT rect{};
-    dlg.m_lstFiles.GetWindowRect(&rect);
+    ::GetWindowRect(dlg.m_lstFiles.m_hWnd, &rect);
     ::MapWindowPoints(nullptr, dlg.m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
     const HWND plain = ::CreateWindowExA(WS_EX_ACCEPTFILES, "LISTBOX", "",
                                          WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY |
                                              LBS_NOINTEGRALHEIGHT,
                                          rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, dlg.m_hWnd,
                                          nullptr, nullptr, nullptr);
-    ::SendMessageA(plain, WM_SETFONT, reinterpret_cast<WPARAM>(dlg.m_lstFiles.GetFont()), FALSE);
-    const HFONT font = dlg.m_lstFiles.GetFont();
+    const HFONT font = FontOf(dlg.m_lstFiles.m_hWnd);
+    ::SendMessageA(plain, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     const auto perThousand = [count](double ms) { return ms * 1000.0 / count; };
     const auto row = [&](const char* what, HWND list, bool redraw, const std::function<void(const std::string&)>& extra) {
         ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
@@ -255,28 +251,23 @@ void Breakdown(CMainDlg& dlg, const std::vector<std::string>& paths)
 
     // Sort List in its steps, on the whole list.
     CFileListBox& list = dlg.m_lstFiles;
-    list.ResetContent();
-    {
-        const filelist::RedrawPause pause(list.m_hWnd);
-        for (const std::string& path : paths)
-            list.AddString(path.c_str());
-    }
+    list.Clear();
+    list.AppendAll(paths);
     std::vector<std::string> texts;
     const double read = MillisecondsOf("sort: read every text", [&] {
-        filelist::ListBoxAdapter adapter(list, list.ControlProcedure());
-        for (int i = 0; i < adapter.GetCount(); ++i)
-            texts.push_back(adapter.GetText(i));
+        for (int i = 0; i < list.Count(); ++i)
+            texts.push_back(list.Text(i));
     });
-    const double order = MillisecondsOf("sort: order the texts", [&] { filelist::SortListTexts(texts, filelist::PlatformCodePage()); });
-    const filelist::RedrawPause pause(list.m_hWnd);
-    const double clear = MillisecondsOf("sort: clear", [&] { list.ResetContent(); });
+    const double order = MillisecondsOf("sort: order the texts", [&] { SortListTexts(texts, PlatformCodePage()); });
+    const RedrawPause pause(list.m_hWnd);
+    const double clear = MillisecondsOf("sort: clear", [&] { list.Clear(); });
     const double refill = MillisecondsOf("sort: refill", [&] {
         for (const std::string& text : texts)
-            list.AddString(text.c_str());
+            list.Append(text);
     });
     std::printf("Sort List of %zu items in steps: read %.1f ms, order %.1f ms, clear %.1f ms, refill %.1f ms\n",
                 texts.size(), read, order, clear, refill);
-    list.ResetContent();
+    list.Clear();
 }
 
 class CBenchDlg : public CMainDlg {
@@ -293,7 +284,7 @@ public:
     BOOL OnInitDialog() override
     {
         const BOOL result = CMainDlg::OnInitDialog();
-        PostMessage(WM_APP + 7);
+        ::PostMessageA(m_hWnd, WM_APP + 7, 0, 0);
         return result;
     }
 
@@ -307,9 +298,11 @@ private:
 };
 
 }  // namespace
+}  // namespace cordwain
 
 int main(int argc, char** argv)
 {
+    using namespace cordwain;
     if (argc > 1)
         kItems = std::max(kDropFiles, std::atoi(argv[1]) / kDropFiles * kDropFiles);
     if (argc > 2)
