@@ -1,0 +1,69 @@
+// Splitting the command line into tokens, and the /a: file switches they carry.
+#include <gtest/gtest.h>
+
+#include "app/command_line_tokens.h"
+
+namespace cordwain {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+Strings TokensOf(const std::string& line)
+{
+    CCommandLineTokens tokens;
+    tokens.Parse(line);
+    Strings result;
+    for (std::size_t i = 0; i < tokens.GetCount(); ++i)
+        result.push_back(tokens.GetToken(i));
+    return result;
+}
+
+Strings QueuedBy(const std::string& line)
+{
+    CCommandLineTokens tokens;
+    tokens.Parse(line);
+    return PendingFilesFromTokens(tokens);
+}
+
+TEST(CommandLineTokens, OnlySpacesOutsideQuotesSeparateAndEmptyTokensStay)
+{
+    EXPECT_EQ(TokensOf(R"(prog.exe one "two three" four)"), (Strings{"one", R"("two three")", "four"}));
+    EXPECT_EQ(TokensOf("prog.exe a\tb c"), (Strings{"a\tb", "c"}));
+    EXPECT_EQ(TokensOf(R"("C:\Program Files\prog.exe" x)"), (Strings{"x"}));
+    EXPECT_EQ(TokensOf("prog.exe  a "), (Strings{"", "a", ""}));
+    EXPECT_TRUE(TokensOf("prog.exe").empty());
+    EXPECT_TRUE(TokensOf("").empty());
+
+    CCommandLineTokens tokens;
+    EXPECT_EQ(tokens.Parse("prog.exe a b"), 2U);
+    EXPECT_EQ(tokens.Parse("prog.exe c"), 3U);  // appends
+    EXPECT_THROW(tokens.GetToken(3), std::out_of_range);
+}
+
+TEST(CommandLineTokens, FileSwitchesAreQueuedInOrderUntilAShortToken)
+{
+    struct Case {
+        const char* line;
+        Strings queued;
+    };
+    const Case cases[] = {
+        {R"(prog.exe /a:D:\in\one.txt -A:two /A:x -a:y /a:x)", {R"(D:\in\one.txt)", "two", "x", "y", "x"}},
+        {R"(prog.exe D:\in\one.txt "D:\My Files\one.txt" "/a:D:\in\q.txt" /b:x /a;x a:xy /a: /ax:y /a:z)", {"z"}},
+        {R"(prog.exe  /a:one)", {}},  // two spaces: an empty first token ends the scan
+        {R"(prog.exe /a:one x /a:two)", {"one"}},
+        {"prog.exe /a:one ", {"one"}},
+        {R"(C:\My Programs\prog.exe /a:x)", {"x"}},
+        {R"(C:\Old -a:v2\prog.exe /a:x)", {R"(v2\prog.exe)", "x"}},
+        // One quote is stripped at each end of a rest longer than two characters.
+        {R"(prog.exe /a:"D:\My Files\one.txt" /a:"x" /a:"" /a:""x"")", {R"(D:\My Files\one.txt)", "x", R"("")", R"("x")"}},
+        {R"(prog.exe /a:"D:\in\one.txt)", {R"(D:\in\one.txt)"}},
+        {R"(prog.exe /a:D:\in\one.txt")", {R"(D:\in\one.txt)"}},
+        {R"(prog.exe /a:x")", {R"(x")"}},
+        {"prog.exe /a:one\t/a:two", {"one\t/a:two"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(QueuedBy(c.line), c.queued) << c.line;
+}
+
+}  // namespace
+}  // namespace cordwain

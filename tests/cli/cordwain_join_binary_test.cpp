@@ -1,0 +1,93 @@
+// The real cordwain-join binary: exit statuses and Ctrl+C while a read is blocked. Every wait
+// here has a limit, so a joiner that misbehaves fails the test instead of hanging the suite.
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include "support/temp_folder.h"
+
+extern char** environ;
+
+namespace cordwain {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+pid_t Start(std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.begin(), CORDWAIN_JOIN_EXE);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+// The exit status, or -1 when the process did not end within the limit (it is killed then).
+int ExitStatus(pid_t pid, std::chrono::seconds limit = std::chrono::seconds(10))
+{
+    const Clock::time_point deadline = Clock::now() + limit;
+    int status = 0;
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (Clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(CordwainJoinBinary, ExitStatuses)
+{
+    const TempFolder folder;
+    const std::string piece = folder.Write("x.001", "x");
+    EXPECT_EQ(ExitStatus(Start({piece})), 0);
+    EXPECT_EQ(ReadAll(folder.PathOf("x")), "x");
+    EXPECT_EQ(ExitStatus(Start({piece})), 1);  // exists now
+    EXPECT_EQ(ExitStatus(Start({"--bogus"})), 2);
+}
+
+TEST(CordwainJoinBinary, InterruptDuringABlockedReadLeavesThePartialOutput)
+{
+    const TempFolder folder;
+    const std::string first = folder.Write("first", "first part");
+    const std::string pipe = folder.PathOf("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string target = folder.PathOf("out");
+    const pid_t pid = Start({"-o", target, first, pipe});
+
+    // The pipe opens for writing once the joiner has opened it, that is, the copy is under way.
+    int writer = -1;
+    for (const Clock::time_point deadline = Clock::now() + std::chrono::seconds(10);
+         writer < 0 && Clock::now() < deadline; std::this_thread::sleep_for(std::chrono::milliseconds(10)))
+        writer = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+    ASSERT_GE(writer, 0) << "the joiner never opened the pipe";
+    ASSERT_EQ(write(writer, "late", 4), 4);
+    kill(pid, SIGINT);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    close(writer);  // the blocked read returns its 4 bytes, which the stop keeps out
+
+    EXPECT_EQ(ExitStatus(pid), 130);
+    EXPECT_EQ(ReadAll(target), "first part");
+}
+
+}  // namespace
+}  // namespace cordwain
+#endif

@@ -1,0 +1,148 @@
+// The fixture's made-up streams and its records.
+#include "engine_fixture.h"
+
+#include <algorithm>
+
+namespace cordwain {
+namespace {
+
+class FakeInput final : public FileStream {
+public:
+    FakeInput(std::vector<std::string>& events, std::string path, const FakeFile& file)
+        : m_events(events), m_path(std::move(path)), m_file(file)
+    {
+    }
+    ~FakeInput() override { m_events.push_back("close " + m_path); }
+    std::size_t Read(char* buffer, std::size_t size) override
+    {
+        const std::int64_t end =
+            m_file.failAfter >= 0 ? std::min(m_file.failAfter, m_file.Length()) : m_file.Length();
+        const std::int64_t n = std::max<std::int64_t>(0, std::min<std::int64_t>(size, end - m_position));
+        if (m_file.length < 0)
+            m_file.bytes.copy(buffer, static_cast<std::size_t>(n), static_cast<std::size_t>(m_position));
+        else
+            std::fill_n(buffer, n, '\0');
+        m_atEnd = n == 0 && m_position >= m_file.Length();
+        m_position += n;
+        return static_cast<std::size_t>(n);
+    }
+    bool AtEnd() const override { return m_atEnd; }
+    std::size_t Write(const char*, std::size_t) override { return 0; }
+    bool Close() override { return true; }
+
+private:
+    std::vector<std::string>& m_events;
+    std::string m_path;
+    FakeFile m_file;
+    std::int64_t m_position = 0;
+    bool m_atEnd = false;
+};
+
+class FakeOutput final : public FileStream {
+public:
+    using WriteFunction = std::function<std::size_t(const char*, std::size_t)>;
+    FakeOutput(WriteFunction write, std::function<bool()> close) : m_write(std::move(write)), m_close(std::move(close)) {}
+    ~FakeOutput() override
+    {
+        if (m_close)
+            m_close();
+    }
+    std::size_t Read(char*, std::size_t) override { return 0; }
+    bool AtEnd() const override { return false; }
+    std::size_t Write(const char* data, std::size_t size) override { return m_write(data, size); }
+    bool Close() override { return std::exchange(m_close, nullptr)(); }
+
+private:
+    WriteFunction m_write;
+    std::function<bool()> m_close;
+};
+
+}  // namespace
+
+JoinOutcome EngineFixture::Run(bool dividers, FileSystem* other, const std::string& output)
+{
+    events.clear();
+    positions.clear();
+    m_reads = 0;
+    const JoinOutcome outcome =
+        RunJoinJob(JoinServices{*this, *this, *this, other != nullptr ? *other : *this, *this}, {output, dividers}, succeeded);
+    EXPECT_EQ(succeeded.load(), outcome.succeeded);  // set before the close is asked for
+    EXPECT_EQ(events.back(), "close");               // the job's last act
+    EXPECT_FALSE(held);
+    return outcome;
+}
+
+std::string EngineFixture::FilePath(int index) const
+{
+    if (onRead)
+        onRead(index);
+    return paths.at(static_cast<std::size_t>(index));
+}
+
+void EngineFixture::ShowMessage(const std::string& text, const std::string& caption, unsigned style)
+{
+    EXPECT_EQ(style, caption == "Well..." ? 0x40u : 0x10u);
+    messages.push_back(caption + "\n" + text);
+    events.push_back("message");
+}
+
+bool EngineFixture::IsRunning() const
+{
+    EXPECT_TRUE(held) << "the running flag read outside the gate";
+    return falseFromRead == 0 || ++m_reads < falseFromRead;
+}
+
+void EngineFixture::Record(const char* event)
+{
+    EXPECT_TRUE(held) << event << " outside the gate";
+    events.push_back(event);
+}
+
+std::int64_t EngineFixture::SizeOf(const std::string& path)
+{
+    const auto found = files.find(path);
+    return found == files.end() ? 0 : found->second.sized >= 0 ? found->second.sized : found->second.Length();
+}
+
+std::unique_ptr<FileStream> EngineFixture::OpenRead(const std::string& path)
+{
+    const auto found = files.find(path);
+    if (found == files.end())
+        return nullptr;
+    events.push_back("open " + path);
+    return std::make_unique<FakeInput>(events, path, found->second);
+}
+
+std::unique_ptr<FileStream> EngineFixture::CreateWrite(const std::string&)
+{
+    if (outputFails)
+        return nullptr;
+    written.clear();
+    writtenCount = 0;
+    events.push_back("open output");
+    return std::make_unique<FakeOutput>(
+        [this](const char* data, std::size_t size) {
+            writeSizes.push_back(size);
+            const auto n = static_cast<std::size_t>(outputCapacity < 0 ? size : std::min<std::int64_t>(size, outputCapacity - writtenCount));
+            if (written.size() + n <= (64u << 20))
+                written.append(data, n);
+            writtenCount += static_cast<std::int64_t>(n);
+            return n;
+        },
+        [this] {
+            events.push_back("close output");
+            return !closeFails;
+        });
+}
+
+std::vector<std::string> EngineFixture::Opened() const
+{
+    std::vector<std::string> opened;
+    for (const std::string& event : events) {
+        if (event.rfind("open ", 0) == 0 && event != "open output")
+            opened.push_back(event.substr(5));
+    }
+    return opened;
+}
+
+}  // namespace cordwain

@@ -1,0 +1,204 @@
+// The resize layout's arithmetic, its batch of moves and the collapse-overlaps pass, and the main
+// window's table on the main window's own rectangles.
+#include <gtest/gtest.h>
+
+#include "fake_layout_window.h"
+#include "res/resource.h"
+#include "ui/dialog_layout.h"
+#include "ui/main_layout_table.h"
+
+namespace cordwain {
+namespace {
+
+using Rects = std::map<std::int32_t, Rect>;
+
+constexpr LAYOUT_RULE Offset(std::int32_t refId, std::int32_t edge) { return {LAYOUT_OFFSET, refId, edge}; }
+constexpr LAYOUT_RULE Prop(std::int32_t refId, std::int32_t edge) { return {LAYOUT_PROPORTIONAL, refId, edge}; }
+constexpr LAYOUT_ROW Pinned(std::int32_t id)
+{
+    return {id, Offset(0, EDGE_LEFT), Offset(0, EDGE_TOP), Offset(0, EDGE_LEFT), Offset(0, EDGE_TOP)};
+}
+constexpr LAYOUT_ROW Stretched(std::int32_t id)
+{
+    return {id, Offset(0, EDGE_LEFT), Offset(0, EDGE_TOP), Offset(0, EDGE_RIGHT), Offset(0, EDGE_TOP)};
+}
+
+TEST(EdgeValue, EdgesCentresTruncatingTowardZeroAndUnknownCodes)
+{
+    const Rect rc{10, 20, 41, 70};
+    const std::int32_t values[] = {0, 10, 20, 41, 70, 25, 45, 0};
+    for (std::int32_t edge = 0; edge <= 7; ++edge)
+        EXPECT_EQ(EdgeValue(edge, rc), values[edge]) << edge;
+    EXPECT_EQ(EdgeValue(EDGE_HCENTER, Rect{-3, -5, 0, 0}), -1);
+    EXPECT_EQ(EdgeValue(EDGE_VCENTER, Rect{-3, -5, 0, 0}), -2);
+    const std::int32_t sizes[] = {0, 31, 50, 31, 50, 31, 50, 0};
+    for (std::int32_t edge = 0; edge <= 7; ++edge)
+        EXPECT_EQ(AxisSize(edge, rc), sizes[edge]) << edge;
+}
+
+struct ResizeCase {
+    const char* name;
+    Rect capturedClient;
+    Rects controls;
+    std::vector<LAYOUT_ROW> rows;
+    std::optional<Rect> reference;  // stands in for the client as captured
+    Rect resizedClient;
+    Rects expected;
+};
+
+TEST(DialogLayout, RulesPlaceEachEdgeAfterAResize)
+{
+    const ResizeCase cases[] = {
+        {"proportional edges truncate toward zero",
+         {0, 0, 440, 300},
+         {{10, Rect{20, 0, 420, 10}}, {11, Rect{120, 20, 200, 30}}, {12, Rect{0, 100, 30, 110}}},
+         {Stretched(10),
+          {11, Prop(10, EDGE_LEFT), Offset(0, EDGE_TOP), Prop(10, EDGE_RIGHT), Offset(0, EDGE_TOP)},
+          {12, Offset(0, EDGE_LEFT), Prop(0, EDGE_TOP), Offset(0, EDGE_RIGHT), Offset(12, EDGE_TOP)}},
+         std::nullopt,
+         {0, 0, 839, 451},
+         // 20 + 799 * 100 / 400 = 219; 819 + 799 * (-220) / 400 = 380, not 379. 100 * 451 / 300 = 150;
+         // the bottom keeps its distance from the control's own new top.
+         {{10, Rect{20, 0, 819, 10}}, {11, Rect{219, 20, 380, 30}}, {12, Rect{0, 150, 429, 160}}}},
+        {"an empty or negative captured axis divides by one",
+         {0, 0, 100, 100},
+         {{10, Rect{50, 0, 50, 10}}, {11, Rect{60, 0, 70, 10}}, {12, Rect{0, 10, 5, 20}}},
+         {{10, Offset(0, EDGE_LEFT), Offset(0, EDGE_TOP), Offset(0, EDGE_RIGHT), Offset(0, EDGE_TOP)},
+          {11, Prop(10, EDGE_LEFT), Offset(0, EDGE_TOP), Offset(11, EDGE_LEFT), Offset(0, EDGE_TOP)},
+          {12, Offset(0, EDGE_LEFT), Prop(0, EDGE_TOP), Offset(0, EDGE_LEFT), Offset(12, EDGE_TOP)}},
+         Rect{0, 0, 100, -4},
+         {0, 0, 200, 30},
+         {{10, Rect{50, 0, 150, 10}}, {11, Rect{1050, 0, 1060, 10}}, {12, Rect{0, 300, 5, 310}}}},
+        {"keep width and keep height",
+         {0, 0, 300, 200},
+         {{5, Rect{250, 150, 290, 175}}},
+         {{5, Offset(0, EDGE_RIGHT), Offset(0, EDGE_BOTTOM), {LAYOUT_KEEP_WIDTH, 77, 9}, {LAYOUT_KEEP_HEIGHT, 77, 9}}},
+         std::nullopt,
+         {0, 0, 500, 100},
+         {{5, Rect{450, 50, 490, 75}}}},
+        {"an unknown kind or edge gives zero",
+         {0, 0, 300, 200},
+         {{5, Rect{10, 20, 30, 40}}},
+         {{5, {0, 0, EDGE_LEFT}, {5, 0, EDGE_TOP}, Offset(0, 9), Offset(0, EDGE_BOTTOM)}},
+         std::nullopt,
+         {0, 0, 300, 200},
+         {{5, Rect{0, 0, 30, 40}}}},
+    };
+    for (const ResizeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeLayoutWindow window;
+        window.client = c.capturedClient;
+        window.controls = c.controls;
+        CDialogLayout layout;
+        ASSERT_TRUE(layout.Init(window, c.reference, c.rows.data(), static_cast<std::int32_t>(c.rows.size()), false));
+        window.client = c.resizedClient;
+        EXPECT_TRUE(layout.Reposition());
+        EXPECT_EQ(window.controls, c.expected);
+    }
+}
+
+TEST(DialogLayout, NothingMovesBeforeInitOrWithAnEmptyTable)
+{
+    FakeLayoutWindow window;
+    CDialogLayout layout;
+    EXPECT_FALSE(layout.Reposition());
+    ASSERT_TRUE(layout.Init(window, std::nullopt, nullptr, 0, true));
+    EXPECT_TRUE(layout.Reposition());
+    EXPECT_TRUE(window.deferred.empty());
+}
+
+TEST(DialogLayout, FailedDeferralEndsThePassAndTheNextPassStartsAfresh)
+{
+    FakeLayoutWindow window;
+    window.SetClientSize(400, 300);
+    window.controls = {{1, Rect{0, 0, 10, 10}}, {2, Rect{0, 20, 10, 30}}, {3, Rect{0, 40, 10, 50}}};
+    const LAYOUT_ROW rows[] = {Stretched(1), Stretched(2), Stretched(3)};
+    CDialogLayout layout;
+    ASSERT_TRUE(layout.Init(window, std::nullopt, rows, 3, false));
+    window.failingDeferral = 1;
+    window.SetClientSize(500, 300);
+    EXPECT_FALSE(layout.Reposition());
+    EXPECT_EQ(window.deferred, (std::vector<std::int32_t>{1, 2}));  // control 3 is never deferred
+    EXPECT_EQ(window.endedWith, LayoutWindow::kNoBatch);
+    EXPECT_EQ(window.controls[1], (Rect{0, 0, 10, 10}));
+
+    window.failingDeferral = -1;
+    window.SetClientSize(0, 0);  // minimised: negative sizes are passed on as they are
+    EXPECT_TRUE(layout.Reposition());
+    EXPECT_EQ(window.controls[3], (Rect{0, 40, -390, 50}));
+    window.SetClientSize(500, 300);
+    EXPECT_TRUE(layout.Reposition());
+    EXPECT_EQ(window.controls[3], (Rect{0, 40, 110, 50}));
+}
+
+// Pinned 1, 2 and 3: 2 overlaps 1; 3 merely touches 1 and overlaps 2.
+TEST(DialogLayout, CollapseOverlapsMovesOverlappingControlsToTheOrigin)
+{
+    struct Case {
+        const char* name;
+        bool collapse;
+        std::set<std::int32_t> hidden;
+        std::map<std::int32_t, std::uint32_t> styles;
+        Rects expected;
+    };
+    const Rects start = {{1, Rect{0, 0, 50, 50}}, {2, Rect{40, 40, 80, 80}}, {3, Rect{50, 0, 90, 45}}};
+    const Case cases[] = {
+        {"off", false, {}, {}, start},
+        {"2 collapses; 3 then overlaps nothing that stands", true, {}, {}, {{1, start.at(1)}, {2, Rect{}}, {3, start.at(3)}}},
+        {"a hidden 1 collapses nothing", true, {1}, {}, {{1, start.at(1)}, {2, start.at(2)}, {3, Rect{}}}},
+        {"a clipping 1 collapses nothing", true, {}, {{1, kStyleClipSiblings}}, {{1, start.at(1)}, {2, start.at(2)}, {3, Rect{}}}},
+        {"a hidden 3 is never collapsed", true, {2, 3}, {}, start},
+    };
+    const LAYOUT_ROW rows[] = {Pinned(1), Pinned(2), Pinned(3)};
+    for (const Case& c : cases) {
+        FakeLayoutWindow window;
+        window.SetClientSize(400, 300);
+        window.controls = start;
+        window.hidden = c.hidden;
+        window.styles = c.styles;
+        CDialogLayout layout;
+        ASSERT_TRUE(layout.Init(window, std::nullopt, rows, 3, c.collapse));
+        layout.Reposition();
+        EXPECT_EQ(window.controls, c.expected) << c.name;
+    }
+}
+
+// The main window's table on its template at a base unit of 6 x 13 pixels, client 555 x 327.
+TEST(MainLayoutTable, ControlsFollowTheWindowFromTheirCapturedRectangles)
+{
+    const Rects captured = {
+        {IDC_JOIN, {440, 11, 545, 34}},          {kMainExitButtonId, {440, 293, 545, 315}},
+        {IDC_ABOUT, {440, 263, 545, 286}},       {IDC_OPTIONS_LABEL, {449, 124, 491, 137}},
+        {IDC_INSERT_DIVIDERS, {449, 140, 545, 163}}, {IDC_FILE_LIST, {21, 26, 416, 257}},
+        {IDC_NOTE, {24, 297, 329, 315}},         {IDC_ADD, {21, 263, 110, 286}},
+        {IDC_REMOVE, {123, 263, 212, 286}},      {IDC_REMOVE_ALL, {225, 263, 314, 286}},
+        {IDC_SORT_LIST, {327, 263, 416, 286}},   {IDC_FILES_GROUP, {11, 11, 431, 296}},
+    };
+    // 300 wider and 200 higher: the right column moves right, the bottom row down; the label's top
+    // is 124 * 527 / 327 = 199; the list grows and the buttons keep their fractions of its width.
+    const Rects at855x527 = {
+        {IDC_JOIN, {740, 11, 845, 34}},          {kMainExitButtonId, {740, 493, 845, 515}},
+        {IDC_ABOUT, {740, 463, 845, 486}},       {IDC_OPTIONS_LABEL, {749, 199, 791, 212}},
+        {IDC_INSERT_DIVIDERS, {749, 215, 845, 238}}, {IDC_FILE_LIST, {21, 26, 716, 457}},
+        {IDC_NOTE, {24, 497, 329, 515}},         {IDC_ADD, {21, 463, 178, 486}},
+        {IDC_REMOVE, {200, 463, 358, 486}},      {IDC_REMOVE_ALL, {379, 463, 537, 486}},
+        {IDC_SORT_LIST, {559, 463, 716, 486}},   {IDC_FILES_GROUP, {11, 11, 731, 496}},
+    };
+    FakeLayoutWindow window;
+    window.controls = captured;
+    window.SetClientSize(555, 327);
+    CDialogLayout layout;
+    ASSERT_TRUE(layout.Init(window, std::nullopt, g_mainDlgLayout, kMainDlgLayoutRows, false));
+    const std::pair<std::int32_t, std::int32_t> sizes[] = {{555, 327}, {1000, 700}, {601, 333}, {855, 527}};
+    for (const auto& [width, height] : sizes) {
+        window.SetClientSize(width, height);
+        layout.Reposition();
+    }
+    EXPECT_EQ(window.controls, at855x527);  // nothing accumulated on the way
+    window.SetClientSize(555, 327);
+    layout.Reposition();
+    EXPECT_EQ(window.controls, captured);
+}
+
+}  // namespace
+}  // namespace cordwain

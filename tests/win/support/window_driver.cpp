@@ -1,0 +1,195 @@
+// The test's hands and eyes on the program's windows.
+#include "support/window_driver.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+#include "framework/file_dialog.h"
+#include "framework/win_app.h"
+#include "ui/main_dlg.h"
+
+namespace cordwain {
+namespace {
+
+class TestApp final : public CWinApp {
+    BOOL InitInstance() override { return FALSE; }
+};
+
+std::vector<HWND> TopLevelWindows()
+{
+    std::vector<HWND> found;
+    ::EnumWindows(
+        [](HWND hWnd, LPARAM list) {
+            DWORD process = 0;
+            ::GetWindowThreadProcessId(hWnd, &process);
+            if (process == ::GetCurrentProcessId() && ::IsWindowVisible(hWnd))
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(hWnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+bool IsDialog(HWND hWnd)
+{
+    char name[16] = {};
+    ::GetClassNameA(hWnd, name, sizeof name);
+    return std::string(name) == "#32770";
+}
+
+}  // namespace
+
+std::string Utf8(const std::wstring& text)
+{
+    std::string bytes(text.size() * 3, '\0');
+    bytes.resize(static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                                bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                                                                nullptr)));
+    return bytes;
+}
+
+std::wstring Wide(const std::string& utf8)
+{
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                                               wide.data(), static_cast<int>(wide.size()))));
+    return wide;
+}
+
+std::string ReadText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return Utf8(text);
+}
+
+std::vector<std::string> ReadListItems(HWND listBox)
+{
+    std::vector<std::string> items;
+    for (WPARAM i = 0; i < static_cast<WPARAM>(::SendMessageW(listBox, LB_GETCOUNT, 0, 0)); ++i) {
+        // An item can go while it is read (the list is the program's); it then reads as empty.
+        std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(::SendMessageW(listBox, LB_GETTEXTLEN, i, 0), 0)) + 1, L'\0');
+        const LRESULT copied = ::SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
+        items.push_back(Utf8(text));
+    }
+    return items;
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    for (const ULONGLONG deadline = ::GetTickCount64() + timeoutMs; !done(); ::Sleep(5)) {
+        if (::GetTickCount64() >= deadline)
+            return done();
+    }
+    return true;
+}
+
+HWND WaitForWindow(const char* caption, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (const HWND hWnd : TopLevelWindows()) {
+                if (::IsWindowEnabled(hWnd) && ReadText(hWnd) == caption)
+                    found = hWnd;
+            }
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
+}
+
+void ClickButton(HWND dialog, int id)
+{
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+void ChooseMenuItem(HWND window, int id) { ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+void AnswerFileDialog(HWND dialog, const std::string& path)
+{
+    HWND nameBox = ::GetDlgItem(dialog, 0x47C);  // a combo box on newer systems, an edit on older ones
+    nameBox = nameBox != nullptr ? nameBox : ::GetDlgItem(dialog, 0x480);
+    ::SendMessageW(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(path).c_str()));
+    ClickButton(dialog, IDOK);
+}
+
+void AnswerYesIfAsked(DWORD timeoutMs)
+{
+    HWND question = nullptr;
+    WaitUntil(
+        [&] {
+            for (const HWND hWnd : TopLevelWindows()) {
+                if (::IsWindowEnabled(hWnd) && ::GetDlgItem(hWnd, IDYES) != nullptr)
+                    question = hWnd;
+            }
+            return question != nullptr;
+        },
+        timeoutMs);
+    if (question != nullptr)
+        ClickButton(question, IDYES);
+}
+
+const CFileDialog* FileDialogObject(HWND dialog)
+{
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (const auto* const object = dynamic_cast<const CFileDialog*>(CWnd::FromHandle(child)))
+            return object;
+    }
+    return nullptr;
+}
+
+Box Dismiss(const char* caption)
+{
+    Box box;
+    const HWND window = WaitForWindow(caption);
+    if (window == nullptr)
+        return box;
+    box.owner = ::GetWindow(window, GW_OWNER);
+    for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const std::string text = ReadText(child);  // the message is the longest text; the icon has none
+        box.text = text.size() > box.text.size() && ::GetDlgCtrlID(child) != IDOK ? text : box.text;
+        box.icon = box.icon != nullptr ? box.icon : reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0));
+    }
+    ClickButton(window, IDOK);
+    WaitUntil([&] { return !::IsWindow(window); }, 3000);
+    return box;
+}
+
+bool RunMainWindow(CMainDlg& dialog, const std::function<void(HWND)>& script)
+{
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    TestApp app;
+    app.m_pMainWnd = &dialog;
+    std::atomic<bool> ended{false};
+    bool forced = false;
+    std::thread driver([&] {
+        const HWND mainWindow = WaitForWindow("Cordwain");
+        if (mainWindow != nullptr)
+            script(mainWindow);
+        // Whatever the script left open is cancelled, until the window's modal loop has ended.
+        forced = !WaitUntil(
+            [&] {
+                for (const HWND hWnd : TopLevelWindows()) {
+                    if (IsDialog(hWnd) && ::IsWindowEnabled(hWnd)) {
+                        forced = forced || hWnd != mainWindow;
+                        ClickButton(hWnd, ::GetDlgItem(hWnd, IDCANCEL) != nullptr ? IDCANCEL : IDOK);
+                    }
+                }
+                ::Sleep(50);
+                return ended.load();
+            },
+            30000) || forced || mainWindow == nullptr;
+    });
+    dialog.DoModal();
+    ended = true;
+    driver.join();
+    return !forced;
+}
+
+}  // namespace cordwain
