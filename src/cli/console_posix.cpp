@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <iostream>
 #include <thread>
 
 #include "cli/console.h"
@@ -11,6 +12,10 @@
 namespace cordwain {
 
 bool StderrIsTerminal() { return isatty(STDERR_FILENO) == 1; }
+
+std::ostream& StandardOutput() { return std::cout; }
+
+std::ostream& StandardError() { return std::cerr; }
 
 bool RunInterruptible(const std::function<void()>& work, const std::function<void()>& onInterrupt)
 {

@@ -1,5 +1,5 @@
 // Entry point of cordwain-join: binds the command to the real console.
-#include <iostream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,7 +10,12 @@
 int main(int argc, char** argv)
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const cordwain::JoinConsole console{std::cout, std::cerr, cordwain::StderrIsTerminal(),
-                                        cordwain::SystemCharClasses(), cordwain::RunInterruptible};
-    return cordwain::RunJoinTool(arguments, console);
+    std::ostream& out = cordwain::StandardOutput();
+    std::ostream& err = cordwain::StandardError();
+    const cordwain::JoinConsole console{out, err, cordwain::StderrIsTerminal(), cordwain::SystemCharClasses(),
+                                        cordwain::RunInterruptible};
+    const int status = cordwain::RunJoinTool(arguments, console);
+    out.flush();
+    err.flush();
+    return status;
 }

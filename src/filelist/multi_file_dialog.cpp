@@ -12,6 +12,9 @@
 namespace cordwain {
 namespace {
 
+// A UTF-16 unit takes up to three bytes in UTF-8: the dialog's sizes count units, not bytes.
+constexpr std::uint32_t kMaxBytesPerUnit = 3;
+
 // The size a CDM_GETSPEC or CDM_GETFOLDERPATH text needs, terminator included, asked with a
 // one-character buffer; nullopt when the dialog cannot answer (a folder outside the file system).
 std::optional<std::uint32_t> TextSize(HWND dialog, UINT message)
@@ -23,11 +26,11 @@ std::optional<std::uint32_t> TextSize(HWND dialog, UINT message)
     return static_cast<std::uint32_t>(size);
 }
 
-// The text itself, in a buffer one character larger than the size the dialog asked for.
+// The text itself, in a buffer large enough for the size the dialog gave in whatever encoding.
 std::vector<char> FetchText(HWND dialog, UINT message, std::uint32_t size)
 {
-    std::vector<char> text(std::size_t{size} + 1, '\0');
-    ::SendMessageA(dialog, message, size, reinterpret_cast<LPARAM>(text.data()));
+    std::vector<char> text(std::size_t{size} * kMaxBytesPerUnit + 1, '\0');
+    ::SendMessageA(dialog, message, text.size() - 1, reinterpret_cast<LPARAM>(text.data()));
     text.resize(std::strlen(text.data()));
     return text;
 }
@@ -60,10 +63,19 @@ void CMultiFileDialog::OnFileNameChange()
     const HWND dialog = GetFileDialogWindow();
     const std::optional<std::uint32_t> namesSize = TextSize(dialog, CDM_GETSPEC);
     const std::optional<std::uint32_t> folderSize = TextSize(dialog, CDM_GETFOLDERPATH);
-    if (namesSize && folderSize && SelectionOverflows(*namesSize, *folderSize, m_ofn.nMaxFile)) {
+    // Texts that could not overflow the result buffer even at three bytes a unit are not fetched.
+    std::optional<std::vector<char>> names;
+    std::vector<char> folder;
+    if (namesSize && folderSize &&
+        SelectionOverflows(*namesSize * kMaxBytesPerUnit, *folderSize * kMaxBytesPerUnit, m_ofn.nMaxFile)) {
+        names = FetchText(dialog, CDM_GETSPEC, *namesSize);
+        folder = FetchText(dialog, CDM_GETFOLDERPATH, *folderSize);
+    }
+    // The result buffer holds bytes: the test is on the texts' bytes, terminators included.
+    if (names && SelectionOverflows(static_cast<std::uint32_t>(names->size() + 1),
+                                    static_cast<std::uint32_t>(folder.size() + 1), m_ofn.nMaxFile)) {
         m_bNamesSplit = FALSE;
-        m_overflowNames = FetchText(dialog, CDM_GETSPEC, *namesSize);
-        const std::vector<char> folder = FetchText(dialog, CDM_GETFOLDERPATH, *folderSize);
+        m_overflowNames = std::move(names);
         m_strOverflowFolder.assign(folder.begin(), folder.end());
     } else {
         m_overflowNames.reset();

@@ -1,16 +1,19 @@
-// Text widths for the horizontal extent: GetTextExtentPoint32A + 3, or the tabbed rule for
-// list boxes with tab stops.
+// Text widths for the horizontal extent: the text's extent + 3, or the tabbed rule for list boxes
+// with tab stops. Measured in UTF-16, as the list box draws it: GDI's A functions take their bytes
+// in the system's code page even where the process speaks UTF-8.
 #include "filelist/text_measurer_win32.h"
 
 namespace cordwain {
 
 int ListBoxTextMeasurer::Measure(HDC dc, const std::string& text) const
 {
-    const int length = static_cast<int>(text.size());
+    std::wstring wide(text.size(), L'\0');
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                             static_cast<int>(wide.size()));
     if ((::GetWindowLongPtrA(m_control, GWL_STYLE) & LBS_USETABSTOPS) != 0)
-        return TextWidthFromTabbedExtent(::GetTabbedTextExtentA(dc, text.c_str(), length, 0, nullptr));
+        return TextWidthFromTabbedExtent(::GetTabbedTextExtentW(dc, wide.c_str(), length, 0, nullptr));
     SIZE size{};
-    ::GetTextExtentPoint32A(dc, text.c_str(), length, &size);
+    ::GetTextExtentPoint32W(dc, wide.c_str(), length, &size);
     return TextWidthFromExtent(size.cx);
 }
 

@@ -11,13 +11,16 @@ namespace {
 
 bool IsAnsiLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
 
+// A path of MAX_PATH characters, each up to three bytes in UTF-8, and its terminator.
+constexpr std::size_t kPathBufferBytes = 3 * MAX_PATH + 1;
+
 }  // namespace
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* defaultExtension, const char* fileName, DWORD flags,
                          const char* filter, CWnd* parent, DWORD structSize)
     : CDialog(0U, parent), m_bOpenFileDialog(bOpenFileDialog),
       m_defaultExtension(defaultExtension != nullptr ? defaultExtension : ""),
-      m_filter(FileDialogFilter(filter != nullptr ? filter : "", &IsAnsiLeadByte)), m_fileName(MAX_PATH, '\0')
+      m_filter(FileDialogFilter(filter != nullptr ? filter : "", &IsAnsiLeadByte)), m_fileName(kPathBufferBytes, '\0')
 {
     if (fileName != nullptr)
         std::strncpy(m_fileName.data(), fileName, m_fileName.size() - 1);

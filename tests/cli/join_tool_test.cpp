@@ -34,15 +34,24 @@ protected:
 
 TEST_F(JoinTool, JoinsIntoTheProposedNameOrTheNamedOutput)
 {
-    const std::string first = folder.Write("film.avi.001", "abc");
-    const std::string second = folder.Write("film.avi.002", "def");
+    const std::string first = folder.Write("Grüße-日本-😀.avi.001", "abc");
+    const std::string second = folder.Write("Grüße-日本-😀.avi.002", "def");
     EXPECT_EQ(Run({first, second}), kExitJoined);
-    EXPECT_EQ(ReadAll(folder.PathOf("film.avi")), "abcdef");
+    EXPECT_EQ(ReadAll(folder.PathOf("Grüße-日本-😀.avi")), "abcdef");
     EXPECT_EQ(err.str(), "");
 
     EXPECT_EQ(Run({"-d", "-o", folder.PathOf("o"), first}), kExitJoined);
     EXPECT_EQ(ReadAll(folder.PathOf("o")), DividerBlock(first) + "abc");
 }
+
+#ifndef _WIN32
+TEST_F(JoinTool, NamesAreBytesNotText)
+{
+    const std::string piece = folder.Write("\xff\xfe-not-utf-8.bin.001", "bytes");  // no valid UTF-8
+    EXPECT_EQ(Run({piece}), kExitJoined);
+    EXPECT_EQ(ReadAll(folder.PathOf("\xff\xfe-not-utf-8.bin")), "bytes");
+}
+#endif
 
 TEST_F(JoinTool, RefusalsLeaveEveryFileAlone)
 {

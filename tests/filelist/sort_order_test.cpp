@@ -96,6 +96,9 @@ TEST(SortListTexts, EqualTextsLandWhereTheExchangesPutThem)
     const Texts once = Sorted({"b.txt", "README", "A.txt", "readme", "a.txt", "Readme", "B.TXT", "C:\\x", "c:\\X"});
     EXPECT_EQ(Sorted(once), once);
     EXPECT_EQ(Sorted({}), Texts{});
+    // UTF-8 names: only ASCII letters fold; every other character orders by its bytes.
+    EXPECT_EQ(Sorted({"Ωmega", "zeta", "Äpfel", "apple", "日本", "Zebra", "ärger"}),
+              (Texts{"apple", "Zebra", "zeta", "Äpfel", "ärger", "Ωmega", "日本"}));
 }
 
 }  // namespace

@@ -11,15 +11,18 @@
 
 namespace cordwain {
 
+// Names are joined as bytes, so a UTF-8 name reaches the system's narrow functions unchanged.
 class TempFolder {
 public:
-    TempFolder()
+    // `tag` tells apart the folders of one test.
+    explicit TempFolder(const std::string& tag = "")
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_path = std::filesystem::temp_directory_path() /
-                 (std::string("cordwain-") + info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
+        const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                           (std::string("cordwain-") + info->test_suite_name() + "-" + info->name() + tag);
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
+        m_path = path.string();
     }
     ~TempFolder()
     {
@@ -29,8 +32,8 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    std::string Path() const { return m_path.string(); }
-    std::string PathOf(const std::string& name) const { return (m_path / name).string(); }
+    const std::string& Path() const { return m_path; }
+    std::string PathOf(const std::string& name) const { return m_path + static_cast<char>(std::filesystem::path::preferred_separator) + name; }
 
     std::string Write(const std::string& name, const std::string& content) const
     {
@@ -40,7 +43,7 @@ public:
     }
 
 private:
-    std::filesystem::path m_path;
+    std::string m_path;  // ASCII: the temp folder and the test's name
 };
 
 inline std::string ReadAll(const std::string& path)

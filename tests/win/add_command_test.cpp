@@ -56,7 +56,7 @@ TEST(AddCommand, SelectedFilesComeInTheDialogsOrderAfterTheList)
 {
     const TempFolder folder;
     // Made out of name order, so the order of the answer is the dialog's, not the disk's.
-    const std::string duplicate = folder.Write("b-second.txt", "");
+    const std::string duplicate = folder.Write("b-Grüße-日本-😀.txt", "");
     folder.Write("c-third.dat", "");
     folder.Write("a-first.txt", "");
     CMainDlg dialog;
@@ -87,24 +87,36 @@ TEST(AddCommand, SelectedFilesComeInTheDialogsOrderAfterTheList)
     }));
 }
 
-// 300 names whose quoted text alone takes 14,100 characters: far past the result buffer.
+// Selections past the 10,000-character result buffer: 300 names whose quoted text alone takes
+// 14,100 characters; 240 names of 40 UTF-16 units, past it in units; and 200 of them, whose
+// 8,600 units fit but whose 14,400 bytes of UTF-8 do not.
 TEST(AddCommand, SelectionPastTheResultBufferAddsExactlyTheSelectedFilesAndCancelNothing)
 {
-    const TempFolder folder;
+    const TempFolder ascii("-ascii");
+    const TempFolder units("-units");
+    const TempFolder bytes("-bytes");
+    char name[96] = {};
     for (int i = 0; i < 300; ++i) {
-        char name[64] = {};
         std::snprintf(name, sizeof name, "part-%03d-abcdefghijklmnopqrstuvwxyz01234.txt", i);
-        folder.Write(name, "");
+        ascii.Write(name, "");
+        std::snprintf(name, sizeof name, "Grüße-日本語-😀-%03d-ΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩ.bin", i);
+        if (i < 240)
+            units.Write(name, "");
+        if (i < 200)
+            bytes.Write(name, "");
     }
     CMainDlg dialog;
     dialog.AddPendingFile("C:\\kept.txt");
     EXPECT_TRUE(RunMainWindow(dialog, [&](HWND window) {
         const HWND list = ::GetDlgItem(window, IDC_FILE_LIST);
-        EXPECT_EQ(AddAll(window, false, folder.Path(), 300, IDCANCEL).size(), 300u);
+        EXPECT_EQ(AddAll(window, false, ascii.Path(), 300, IDCANCEL).size(), 300u);
         EXPECT_EQ(ReadListItems(list), Items{"C:\\kept.txt"});
-        Items expected = AddAll(window, false, folder.Path(), 300, IDOK);
-        expected.insert(expected.begin(), "C:\\kept.txt");
-        EXPECT_TRUE(WaitUntil([&] { return ReadListItems(list).size() == expected.size(); }, 3000));
+        Items expected = {"C:\\kept.txt"};
+        for (const auto& [folder, count] : {std::pair(&ascii, 300), std::pair(&units, 240), std::pair(&bytes, 200)}) {
+            const Items added = AddAll(window, false, folder->Path(), count, IDOK);
+            expected.insert(expected.end(), added.begin(), added.end());
+            EXPECT_TRUE(WaitUntil([&] { return ReadListItems(list).size() == expected.size(); }, 3000)) << count;
+        }
         EXPECT_EQ(ReadListItems(list), expected);
     }));
 }

@@ -15,7 +15,7 @@ TEST(CommandLine, SwitchesQueueTheirPathsUntilAShortToken)
 {
     std::string program = CORDWAIN_EXE_PATH;
     std::replace(program.begin(), program.end(), '/', '\\');
-    std::string line = "\"Z:" + program + "\" /a:C:\\in\\one.txt -A:C:\\in\\two.txt /a:\"C:\\My Files\\three.txt\""
+    std::string line = "\"Z:" + program + "\" /a:C:\\in\\one.txt -A:C:\\in\\Grüße-日本-😀.bin.001 /a:\"C:\\My Files\\three.txt\""
                        " \"/a:C:\\in\\quoted.txt\" C:\\in\\plain.txt /a:x /a:tab\t/a:second x /a:C:\\in\\after.txt";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -31,7 +31,7 @@ TEST(CommandLine, SwitchesQueueTheirPathsUntilAShortToken)
         return owner == info.dwProcessId && ::IsWindowVisible(window);
     }, 20000);
     EXPECT_EQ(ReadListItems(::GetDlgItem(window, IDC_FILE_LIST)),
-              (std::vector<std::string>{"C:\\in\\one.txt", "C:\\in\\two.txt", "C:\\My Files\\three.txt", "x",
+              (std::vector<std::string>{"C:\\in\\one.txt", "C:\\in\\Grüße-日本-😀.bin.001", "C:\\My Files\\three.txt", "x",
                                         "tab\t/a:second"}));
     ::PostMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_EQ(::WaitForSingleObject(process.Get(), 10000), WAIT_OBJECT_0);

@@ -58,7 +58,7 @@ TEST(FileListBox, DropsAddPlainFilesWholeInTheirOrderAndOnlyOnTheList)
 {
     const TempFolder folder;
     const std::string first = folder.Write("first.bin", "1");
-    const std::string second = folder.Write("second piece with a longer name.bin", "2");
+    const std::string second = folder.Write("Ωmega Grüße 日本語の名前 😀😀 with the longest name.bin", "2");
     std::filesystem::create_directories(folder.PathOf("a folder"));
     // A name past 259 characters must arrive whole: cut, it would name the file made beside it.
     const std::string longPath = folder.PathOf(std::string(262 - folder.Path().size(), 'n') + ".txt");

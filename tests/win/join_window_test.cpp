@@ -7,7 +7,6 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "framework/file_dialog.h"
@@ -44,11 +43,16 @@ HWND StartJoin(HWND window, const std::string& output)
 TEST(JoinCommand, JoinsWithAndWithoutDividersAndRefusesAListedOutput)
 {
     const TempFolder folder;
-    const std::string first = folder.Write("film.avi.001", Pattern(1300000, 1));  // three chunks
+    const std::string first = folder.Write("Grüße-日本-😀.bin.001", Pattern(1300000, 1));  // three chunks
     const std::string empty = folder.Write("empty.bin", "");
     const std::string small = folder.Write("small.bin", "small");
-    std::string listed = small;
-    std::transform(listed.begin(), listed.end(), listed.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+    const std::string plain = folder.PathOf("Ωmega-plain.out");
+    const std::string divided = folder.PathOf("Ωmega-divided.out");
+    // Some 250 characters, past MAX_PATH in bytes: the whole name must come back from Save As.
+    std::string listed;
+    while (listed.size() < 2 * (250 - folder.Path().size()))
+        listed += "Ω";
+    listed = folder.PathOf(listed);
     CMainDlg dialog;
     EXPECT_TRUE(RunMainWindow(dialog, [&](HWND window) {
         ChooseMenuItem(window, ID_ACTION_JOIN);
@@ -63,7 +67,7 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndRefusesAListedOutput)
         char shown[MAX_PATH] = {};
         ::SendMessageA(saveAs, CDM_GETSPEC, MAX_PATH, reinterpret_cast<LPARAM>(name));
         ::SendMessageA(saveAs, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(shown));
-        EXPECT_STREQ(name, "film.avi");
+        EXPECT_STREQ(name, "Grüße-日本-😀.bin");
         EXPECT_EQ(_stricmp(shown, folder.Path().c_str()), 0) << shown;
         const CFileDialog* const given = FileDialogObject(saveAs);
         ASSERT_NE(given, nullptr);
@@ -73,9 +77,9 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndRefusesAListedOutput)
         ClickButton(saveAs, IDCANCEL);
         EXPECT_EQ(WaitForWindow("Joining Files...", 300), nullptr);
 
-        for (const char* output : {"plain.out", "divided.out"}) {
-            ::CheckDlgButton(window, IDC_INSERT_DIVIDERS, output[0] == 'd' ? BST_CHECKED : BST_UNCHECKED);
-            const HWND progress = StartJoin(window, folder.PathOf(output));
+        for (const std::string& output : {plain, divided}) {
+            ::CheckDlgButton(window, IDC_INSERT_DIVIDERS, output == divided ? BST_CHECKED : BST_UNCHECKED);
+            const HWND progress = StartJoin(window, output);
             ASSERT_NE(progress, nullptr);
             EXPECT_EQ(ReadText(::GetDlgItem(progress, IDC_CURRENT_FILE)), "");  // empty on the second join too
             EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(progress); })) << "not hidden on success";
@@ -85,12 +89,11 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndRefusesAListedOutput)
             ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(window) != FALSE; }));
         }
 
-        // A listed file under another spelling: one box however often it is listed, and no worker.
-        List(window, {small});
+        // A listed file: one box however often it is listed, and no worker.
+        List(window, {listed, listed});
         const DWORD lastWorker = dialog.m_dwWorkerThreadId;
         ClickButton(window, IDC_JOIN);
         AnswerFileDialog(WaitForWindow("Save As"), listed);
-        AnswerYesIfAsked();
         const Box refusal = Dismiss("Oh, no!");
         EXPECT_EQ(refusal.text, "Sorry.  The file you're writing to is in the list\nof files to be joined.  That "
                                 "doesn't seem right.\nAlthough it might work, I've decided to stop before\nI break "
@@ -99,8 +102,8 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndRefusesAListedOutput)
         EXPECT_EQ(WaitForWindow("Oh, no!", 300), nullptr);
         EXPECT_EQ(dialog.m_dwWorkerThreadId, lastWorker);
     }));
-    EXPECT_EQ(ReadAll(folder.PathOf("plain.out")), Pattern(1300000, 1) + "small");
-    EXPECT_EQ(ReadAll(folder.PathOf("divided.out")),
+    EXPECT_EQ(ReadAll(plain), Pattern(1300000, 1) + "small");
+    EXPECT_EQ(ReadAll(divided),
               Divider(first) + Pattern(1300000, 1) + Divider(empty) + Divider(small) + "small");
     EXPECT_EQ(ReadAll(small), "small");
 }
@@ -112,11 +115,12 @@ TEST(JoinCommand, ReportsComeOverTheProgressDialogAndNoSuccessFollows)
     auto holder = std::make_unique<CHandle>(::CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     CMainDlg dialog;
     EXPECT_TRUE(RunMainWindow(dialog, [&](HWND window) {
-        List(window, {folder.Write("first.txt", "first bytes"), folder.PathOf("missing.txt"), folder.Write("third", "3")});
+        const std::string missing = folder.PathOf("Grüße-日本-😀.bin.002");
+        List(window, {folder.Write("first.txt", "first bytes"), missing, folder.Write("third", "3")});
         HWND progress = StartJoin(window, folder.PathOf("joined.out"));
         Box box = Dismiss("Well...");
-        EXPECT_EQ(box.text, "Trying to copy all the files, these errors occurred:\n\n\nCould not open " +
-                                folder.PathOf("missing.txt") + "\n\nSorry it didn't turn out.  I did what I could.");
+        EXPECT_EQ(box.text, "Trying to copy all the files, these errors occurred:\n\n\nCould not open " + missing +
+                                "\n\nSorry it didn't turn out.  I did what I could.");
         EXPECT_EQ(box.icon, ::LoadIconA(nullptr, IDI_INFORMATION));
         EXPECT_EQ(box.owner, progress);
         EXPECT_EQ(WaitForWindow("It Worked!", 700), nullptr);

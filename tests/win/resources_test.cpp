@@ -72,6 +72,7 @@ TEST(Resources, MenuCommandsAndTheManifest)
                                ::SizeofResource(nullptr, found));
     EXPECT_NE(manifest.find(R"(processorArchitecture="amd64")"), std::string::npos);
     EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    EXPECT_NE(manifest.find(">UTF-8</activeCodePage>"), std::string::npos);
 }
 
 }  // namespace
