@@ -97,7 +97,7 @@ TEST(DialogLayout, RulesPlaceEachEdgeAfterAResize)
     }
 }
 
-TEST(DialogLayout, NothingMovesBeforeInitOrWithAnEmptyTable)
+TEST(DialogLayout, NothingMovesBeforeInitOrWithAnEmptyTableAndInitStartsAfresh)
 {
     FakeLayoutWindow window;
     CDialogLayout layout;
@@ -105,6 +105,12 @@ TEST(DialogLayout, NothingMovesBeforeInitOrWithAnEmptyTable)
     ASSERT_TRUE(layout.Init(window, std::nullopt, nullptr, 0, true));
     EXPECT_TRUE(layout.Reposition());
     EXPECT_TRUE(window.deferred.empty());
+    window.controls[1] = Rect{1, 2, 3, 4};
+    const LAYOUT_ROW rows[] = {Pinned(1)};
+    for (int init = 0; init < 2; ++init)
+        ASSERT_TRUE(layout.Init(window, std::nullopt, rows, 1, false));
+    layout.Reposition();
+    EXPECT_EQ(window.deferred, std::vector<std::int32_t>{1});
 }
 
 TEST(DialogLayout, FailedDeferralEndsThePassAndTheNextPassStartsAfresh)
