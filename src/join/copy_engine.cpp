@@ -98,16 +98,29 @@ JoinOutcome RunJoinJob(const JoinServices& services, const JoinRequest& request,
             output->Write(divider.data(), divider.size());  // a failed divider goes unnoticed
         }
 
+        // Where the file layer copies inside the kernel, a chunk is checked while still unread and
+        // then copied without passing through the buffer; whatever the kernel refuses or fails goes
+        // on through the buffer, whose reads and writes meet and report any fault themselves.
+        std::size_t kernelStep = input->KernelCopyStep();
         for (;;) {
-            const std::size_t n = input->Read(buffer.data(), buffer.size());
-            if (n == 0) {
-                if (!input->AtEnd()) {
-                    outcome.errorLog += ReadFailureEntry(path);
-                    errorSeen = true;
-                }
-                break;
+            std::size_t n = 0;
+            if (kernelStep > 0) {
+                const std::optional<bool> more = input->HasMoreBytes();
+                if (more && !*more)
+                    break;  // the end of the file
+                if (!more)
+                    kernelStep = 0;
             }
-            bytesRead += static_cast<std::int64_t>(n);
+            if (kernelStep == 0) {
+                n = input->Read(buffer.data(), buffer.size());
+                if (n == 0) {
+                    if (!input->AtEnd()) {
+                        outcome.errorLog += ReadFailureEntry(path);
+                        errorSeen = true;
+                    }
+                    break;
+                }
+            }
 
             if (!IsRunning(gate))
                 goOn = false;
@@ -116,12 +129,21 @@ JoinOutcome RunJoinJob(const JoinServices& services, const JoinRequest& request,
                 outcome.stopped = true;
                 break;
             }
+            if (kernelStep > 0) {
+                const std::optional<std::size_t> copied = input->CopyTo(*output, input->KernelCopyStep());
+                if (!copied || *copied == 0) {
+                    kernelStep = 0;
+                    continue;
+                }
+                n = *copied;
+            }
+            bytesRead += static_cast<std::int64_t>(n);
             {
                 const GateLock lock(gate);
                 if (gate.IsRunning() && progress.IsVisible())
                     progress.PostPosition(ProgressPosition(bytesRead, total));
             }
-            if (output->Write(buffer.data(), n) < n) {
+            if (kernelStep == 0 && output->Write(buffer.data(), n) < n) {
                 outcome.errorLog += WriteFailureEntry(path);
                 errorSeen = true;
                 writeFailed = true;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace cordwain {
@@ -25,6 +26,22 @@ public:
     // A stream that is destroyed without Close is closed all the same, unchecked.
     virtual bool Close() = 0;
 
+    // Copying inside the kernel, where the file layer offers it: the most bytes one copy takes,
+    // 0 where the layer has no such copy.
+    virtual std::size_t KernelCopyStep() const { return 0; }
+    // Whether bytes follow at the read position, found without taking them; nullopt when this
+    // input cannot tell (a pipe, a read error).
+    virtual std::optional<bool> HasMoreBytes() { return std::nullopt; }
+    // Copies up to `size` bytes from this input's position to the end of `output`, inside the
+    // kernel: how many, or nullopt when the kernel refuses or fails. The caller then goes on with
+    // Read and Write, which meet and report any real fault themselves.
+    virtual std::optional<std::size_t> CopyTo(FileStream& output, std::size_t size)
+    {
+        (void)output;
+        (void)size;
+        return std::nullopt;
+    }
+
 protected:
     FileStream() = default;
 };
@@ -40,12 +57,20 @@ public:
     virtual std::unique_ptr<FileStream> CreateWrite(const std::string& path) = 0;
 };
 
-// Real files through the C run-time streams.
+// The kernel's copies between files start at this step and grow up to the largest where they
+// take no time (file systems that share extents rather than copy).
+constexpr std::size_t kKernelStep = 8 << 20;
+constexpr std::size_t kMaxKernelStep = std::size_t{1} << 30;
+
+// Real files through the C run-time streams, copied inside the kernel where it can (Linux).
 class StdioFileSystem final : public FileSystem {
 public:
     std::int64_t SizeOf(const std::string& path) override;
     std::unique_ptr<FileStream> OpenRead(const std::string& path) override;
     std::unique_ptr<FileStream> CreateWrite(const std::string& path) override;
+
+private:
+    std::size_t m_kernelStep = kKernelStep;
 };
 
 }  // namespace cordwain

@@ -15,7 +15,7 @@ constexpr std::int64_t kChunk = 524288;
 using JoinEngine = EngineFixture;
 using Strings = std::vector<std::string>;
 
-TEST_F(JoinEngine, CopiesFilesInListOrderChunkByChunk)
+TEST_P(JoinEngine, CopiesFilesInListOrderChunkByChunk)
 {
     Add("a", {Pattern(2 * kChunk + 1000, 1)});  // a chunk boundary inside the file
     Add("b", {Pattern(kChunk, 2)});             // exactly one chunk
@@ -34,7 +34,7 @@ TEST_F(JoinEngine, CopiesFilesInListOrderChunkByChunk)
                                            int((3 * kChunk + 1000) * 1000 / total), 1000}));
 }
 
-TEST_F(JoinEngine, DividerPrecedesEachOpenedFileEmptyOnesToo)
+TEST_P(JoinEngine, DividerPrecedesEachOpenedFileEmptyOnesToo)
 {
     Add("C:\\data\\a.txt", {"alpha"});
     Add("missing");
@@ -45,7 +45,7 @@ TEST_F(JoinEngine, DividerPrecedesEachOpenedFileEmptyOnesToo)
     EXPECT_EQ(DividerBlock("C:\\data\\a.txt").size(), 94u);
 }
 
-TEST_F(JoinEngine, EmptyListOrEmptyFilesGiveAnEmptyOutputAndSucceed)
+TEST_P(JoinEngine, EmptyListOrEmptyFilesGiveAnEmptyOutputAndSucceed)
 {
     EXPECT_TRUE(Run(true).succeeded);
     EXPECT_EQ(events, (Strings{"pause 500", "open output", "range", "hide", "close output", "close"}));
@@ -56,7 +56,7 @@ TEST_F(JoinEngine, EmptyListOrEmptyFilesGiveAnEmptyOutputAndSucceed)
     EXPECT_TRUE(positions.empty());
 }
 
-TEST_F(JoinEngine, MissingFileIsReportedAndTheNextFilesFirstChunkStopsTheJob)
+TEST_P(JoinEngine, MissingFileIsReportedAndTheNextFilesFirstChunkStopsTheJob)
 {
     Add("a", {"first"});
     Add("b-missing");
@@ -73,7 +73,7 @@ TEST_F(JoinEngine, MissingFileIsReportedAndTheNextFilesFirstChunkStopsTheJob)
 }
 
 // The flag's reads: 1 at the range, then for each chunk 2 at its check and 3 at its position.
-TEST_F(JoinEngine, CancelIsSeenOnlyAtAChunksCheck)
+TEST_P(JoinEngine, CancelIsSeenOnlyAtAChunksCheck)
 {
     Add("a", {Pattern(3 * kChunk, 6)});
     Add("b", {"bee"});
@@ -97,7 +97,7 @@ TEST_F(JoinEngine, CancelIsSeenOnlyAtAChunksCheck)
     EXPECT_TRUE(Run().succeeded);
 }
 
-TEST_F(JoinEngine, PositionsOnlyWhileTheDialogShows)
+TEST_P(JoinEngine, PositionsOnlyWhileTheDialogShows)
 {
     Add("a", {Pattern(kChunk + 1, 8)});
     visible = false;
@@ -106,7 +106,7 @@ TEST_F(JoinEngine, PositionsOnlyWhileTheDialogShows)
     EXPECT_EQ(writtenCount, kChunk + 1);
 }
 
-TEST_F(JoinEngine, PositionsOfFilesThatGrewOrWereNeverSized)
+TEST_P(JoinEngine, PositionsOfFilesThatGrewOrWereNeverSized)
 {
     Add("a", {"", 40000, 1000});  // 40,000 thousandths: the low 16 bits taken as signed
     Run();
@@ -126,7 +126,7 @@ TEST_F(JoinEngine, PositionsOfFilesThatGrewOrWereNeverSized)
     EXPECT_EQ(positions, std::vector<int>{1500});
 }
 
-TEST_F(JoinEngine, SizesBeyondFourGibibytes)
+TEST_P(JoinEngine, SizesBeyondFourGibibytes)
 {
     constexpr std::int64_t kGiB = 1024LL * 1024 * 1024;
     Add("a", {"", 3 * kGiB});
@@ -139,7 +139,7 @@ TEST_F(JoinEngine, SizesBeyondFourGibibytes)
     EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
 }
 
-TEST_F(JoinEngine, ReadFailingMidFileKeepsWhatWasWritten)
+TEST_P(JoinEngine, ReadFailingMidFileKeepsWhatWasWritten)
 {
     Add("a", {Pattern(3 * kChunk, 3), -1, -1, 2 * kChunk + 100});
     Add("b", {"bee"});
@@ -152,7 +152,7 @@ TEST_F(JoinEngine, ReadFailingMidFileKeepsWhatWasWritten)
               (Strings{"close a", "show b", "open b", "close b", "close output", "message", "close"}));
 }
 
-TEST_F(JoinEngine, ShortWritesAndAFailedCloseAreReportedOnce)
+TEST_P(JoinEngine, ShortWritesAndAFailedCloseAreReportedOnce)
 {
     Add("a", {"", kChunk});
     Add("b", {"", 5});
@@ -173,7 +173,7 @@ TEST_F(JoinEngine, ShortWritesAndAFailedCloseAreReportedOnce)
     EXPECT_EQ(Strings(events.end() - 3, events.end()), (Strings{"close output", "message", "close"}));
 }
 
-TEST_F(JoinEngine, OutputThatCannotBeCreatedEndsTheJobWithOhNo)
+TEST_P(JoinEngine, OutputThatCannotBeCreatedEndsTheJobWithOhNo)
 {
     Add("a", {"data"});
     outputFails = true;
@@ -183,7 +183,7 @@ TEST_F(JoinEngine, OutputThatCannotBeCreatedEndsTheJobWithOhNo)
                                 "sure the file\nhasn't already been opened by another application."});
 }
 
-TEST_F(JoinEngine, ListIsAskedAfreshNotCopied)
+TEST_P(JoinEngine, ListIsAskedAfreshNotCopied)
 {
     Add("a", {"1"});
     Add("b", {"2"});
@@ -199,7 +199,7 @@ TEST_F(JoinEngine, ListIsAskedAfreshNotCopied)
     EXPECT_EQ(written, "123");
 }
 
-TEST_F(JoinEngine, RealFilesOnDisk)
+TEST_P(JoinEngine, RealFilesOnDisk)
 {
     const TempFolder folder;
     StdioFileSystem disk;
@@ -224,6 +224,17 @@ TEST_F(JoinEngine, RealFilesOnDisk)
 #endif
     EXPECT_TRUE(Run(false, &disk, folder.PathOf("no-such-folder/out")).outputFailed);
 }
+
+TEST_P(JoinEngine, KernelRefusalsGoOnThroughTheBuffer)
+{
+    Add("a", {Pattern(3 * kChunk + 5, 7)});
+    refuseKernelCopy = true;
+    EXPECT_TRUE(Run().succeeded);
+    EXPECT_EQ(written, files["a"].bytes);
+    EXPECT_EQ(positions.size(), 4u);
+}
+
+INSTANTIATE_TEST_SUITE_P(BufferAndKernel, JoinEngine, ::testing::Bool());
 
 }  // namespace
 }  // namespace cordwain

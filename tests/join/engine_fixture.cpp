@@ -2,59 +2,85 @@
 #include "engine_fixture.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace cordwain {
 namespace {
 
+class FakeOutput final : public FileStream {
+public:
+    explicit FakeOutput(EngineFixture& owner) : m_owner(owner) {}
+    ~FakeOutput() override
+    {
+        if (!m_closed)
+            m_owner.CloseOutput();
+    }
+    std::size_t Read(char*, std::size_t) override { return 0; }
+    bool AtEnd() const override { return false; }
+    std::size_t Write(const char* data, std::size_t size) override { return m_owner.WriteOutput(data, size); }
+    bool Close() override { return m_closed = true, m_owner.CloseOutput(); }
+
+private:
+    EngineFixture& m_owner;
+    bool m_closed = false;
+};
+
 class FakeInput final : public FileStream {
 public:
-    FakeInput(std::vector<std::string>& events, std::string path, const FakeFile& file)
-        : m_events(events), m_path(std::move(path)), m_file(file)
+    FakeInput(EngineFixture& owner, std::vector<std::string>& events, std::string path, const FakeFile& file,
+              std::size_t kernelStep, bool refuse)
+        : m_owner(owner), m_events(events), m_path(std::move(path)), m_file(file), m_kernelStep(kernelStep),
+          m_refuse(refuse)
     {
     }
     ~FakeInput() override { m_events.push_back("close " + m_path); }
     std::size_t Read(char* buffer, std::size_t size) override
     {
-        const std::int64_t end =
-            m_file.failAfter >= 0 ? std::min(m_file.failAfter, m_file.Length()) : m_file.Length();
-        const std::int64_t n = std::max<std::int64_t>(0, std::min<std::int64_t>(size, end - m_position));
+        const std::size_t n = Available(size);
         if (m_file.length < 0)
-            m_file.bytes.copy(buffer, static_cast<std::size_t>(n), static_cast<std::size_t>(m_position));
+            m_file.bytes.copy(buffer, n, static_cast<std::size_t>(m_position));
         else
             std::fill_n(buffer, n, '\0');
         m_atEnd = n == 0 && m_position >= m_file.Length();
-        m_position += n;
-        return static_cast<std::size_t>(n);
+        m_position += static_cast<std::int64_t>(n);
+        return n;
     }
     bool AtEnd() const override { return m_atEnd; }
     std::size_t Write(const char*, std::size_t) override { return 0; }
     bool Close() override { return true; }
 
+    std::size_t KernelCopyStep() const override { return m_kernelStep; }
+    std::optional<bool> HasMoreBytes() override
+    {
+        if (m_kernelStep == 0 || (Available(1) == 0 && m_position < m_file.Length()))
+            return std::nullopt;  // a read that fails: the buffer's read says so
+        return Available(1) > 0;
+    }
+    // All or nothing, as the kernel's copy into a full disk fails at once.
+    std::optional<std::size_t> CopyTo(FileStream&, std::size_t size) override
+    {
+        std::vector<char> chunk(Available(size));
+        if (m_refuse || chunk.empty() || !m_owner.CanTake(chunk.size()))
+            return std::nullopt;
+        Read(chunk.data(), chunk.size());
+        return m_owner.WriteOutput(chunk.data(), chunk.size());
+    }
+
 private:
+    std::size_t Available(std::size_t size) const
+    {
+        const std::int64_t end = m_file.failAfter >= 0 ? std::min(m_file.failAfter, m_file.Length()) : m_file.Length();
+        return static_cast<std::size_t>(std::max<std::int64_t>(0, std::min<std::int64_t>(size, end - m_position)));
+    }
+
+    EngineFixture& m_owner;
     std::vector<std::string>& m_events;
     std::string m_path;
     FakeFile m_file;
+    std::size_t m_kernelStep;
+    bool m_refuse;
     std::int64_t m_position = 0;
     bool m_atEnd = false;
-};
-
-class FakeOutput final : public FileStream {
-public:
-    using WriteFunction = std::function<std::size_t(const char*, std::size_t)>;
-    FakeOutput(WriteFunction write, std::function<bool()> close) : m_write(std::move(write)), m_close(std::move(close)) {}
-    ~FakeOutput() override
-    {
-        if (m_close)
-            m_close();
-    }
-    std::size_t Read(char*, std::size_t) override { return 0; }
-    bool AtEnd() const override { return false; }
-    std::size_t Write(const char* data, std::size_t size) override { return m_write(data, size); }
-    bool Close() override { return std::exchange(m_close, nullptr)(); }
-
-private:
-    WriteFunction m_write;
-    std::function<bool()> m_close;
 };
 
 }  // namespace
@@ -110,7 +136,7 @@ std::unique_ptr<FileStream> EngineFixture::OpenRead(const std::string& path)
     if (found == files.end())
         return nullptr;
     events.push_back("open " + path);
-    return std::make_unique<FakeInput>(events, path, found->second);
+    return std::make_unique<FakeInput>(*this, events, path, found->second, GetParam() ? 524288 : 0, refuseKernelCopy);
 }
 
 std::unique_ptr<FileStream> EngineFixture::CreateWrite(const std::string&)
@@ -120,19 +146,23 @@ std::unique_ptr<FileStream> EngineFixture::CreateWrite(const std::string&)
     written.clear();
     writtenCount = 0;
     events.push_back("open output");
-    return std::make_unique<FakeOutput>(
-        [this](const char* data, std::size_t size) {
-            writeSizes.push_back(size);
-            const auto n = static_cast<std::size_t>(outputCapacity < 0 ? size : std::min<std::int64_t>(size, outputCapacity - writtenCount));
-            if (written.size() + n <= (64u << 20))
-                written.append(data, n);
-            writtenCount += static_cast<std::int64_t>(n);
-            return n;
-        },
-        [this] {
-            events.push_back("close output");
-            return !closeFails;
-        });
+    return std::make_unique<FakeOutput>(*this);
+}
+
+std::size_t EngineFixture::WriteOutput(const char* data, std::size_t size)
+{
+    writeSizes.push_back(size);
+    const auto n = static_cast<std::size_t>(outputCapacity < 0 ? size : std::min<std::int64_t>(size, outputCapacity - writtenCount));
+    if (written.size() + n <= (64u << 20))
+        written.append(data, n);
+    writtenCount += static_cast<std::int64_t>(n);
+    return n;
+}
+
+bool EngineFixture::CloseOutput()
+{
+    events.push_back("close output");
+    return !closeFails;
 }
 
 std::vector<std::string> EngineFixture::Opened() const

@@ -22,8 +22,16 @@ struct FakeFile {
     std::int64_t Length() const { return length >= 0 ? length : static_cast<std::int64_t>(bytes.size()); }
 };
 
-class EngineFixture : public ::testing::Test, public JoinList, public ProgressSink, public RunGate, public Pause,
-                      public FileSystem {
+// Run with the parameter true, the made-up files also copy inside the "kernel", in steps of one
+// chunk, so both ways of copying go through every case.
+class EngineFixture : public ::testing::TestWithParam<bool>, public JoinList, public ProgressSink, public RunGate,
+                      public Pause, public FileSystem {
+public:
+    // The output's bytes as the made-up streams hand them over; false for a refused kernel copy.
+    std::size_t WriteOutput(const char* data, std::size_t size);
+    bool CanTake(std::size_t size) const { return outputCapacity < 0 || writtenCount + std::int64_t(size) <= outputCapacity; }
+    bool CloseOutput();
+
 protected:
     using File = FakeFile;
     void Add(const std::string& path, File file = {})
@@ -65,6 +73,7 @@ protected:
     bool outputFails = false;            // the output cannot be created
     std::int64_t outputCapacity = -1;    // bytes the output takes before writes come up short
     bool closeFails = false;             // the output's close fails, as when buffered data can't be written
+    bool refuseKernelCopy = false;       // the "kernel" refuses every copy: the buffer takes over
     std::string written;                 // the output's bytes (the first 64 MiB), and their count
     std::int64_t writtenCount = 0;
     std::vector<std::size_t> writeSizes;
