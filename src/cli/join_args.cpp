@@ -4,18 +4,29 @@
 
 namespace cordwain {
 
-const char kJoinUsage[] = "Usage: cordwain-join [-d|--dividers] [-f|--force] [-o OUTPUT] FILE...\n"
-                          "Joins the FILEs, in the order given, into the new file OUTPUT.\n"
-                          "\n"
-                          "  -d, --dividers       write a divider with the file's name ahead of each file\n"
-                          "  -f, --force          replace OUTPUT if it already exists\n"
-                          "  -o, --output OUTPUT  the file to write; without it, the first FILE's name\n"
-                          "                       without its numbered extension (film.avi.001 -> film.avi)\n"
-                          "      --help           show this help\n"
-                          "      --version        show the version\n"
-                          "\n"
-                          "Exit status: 0 when every file was joined, 1 when something went wrong,\n"
-                          "2 for a mistake on the command line, 130 when interrupted.\n";
+const char kJoinUsage[] =
+    "Usage: cordwain-join [OPTION]... FILE...\n"
+    "Joins the FILEs, in the order given, into the new file OUTPUT. A single FILE that is the first\n"
+    "piece of a numbered set (name.ext.001, or name.ext.000) stands for the whole run of pieces\n"
+    "beside it: .001, .002, ... up to the first number missing.\n"
+    "\n"
+    "  -d, --dividers       write a divider with the file's name ahead of each file\n"
+    "  -f, --force          replace OUTPUT if it already exists\n"
+    "  -o, --output OUTPUT  the file to write; without it, the first FILE's name without\n"
+    "                       its numbered extension (film.avi.001 -> film.avi)\n"
+    "      --strict         stop before writing when the pieces look wrong: a number\n"
+    "                       missing or given twice, pieces out of order, a piece cut short\n"
+    "                       (without it these are warnings)\n"
+    "      --verify         after the join, check OUTPUT against its checksum beside the\n"
+    "                       first piece: OUTPUT.sha256, .sha1 or .md5, or a line for it in\n"
+    "                       SHA256SUMS, SHA1SUMS or MD5SUMS\n"
+    "  -v, --verbose        say which pieces a first piece stood for, also off a terminal\n"
+    "  -h, --help           show this help\n"
+    "      --version        show the version\n"
+    "\n"
+    "Exit status: 0 when every file was joined (and, with --verify, the checksum matched),\n"
+    "1 when something went wrong, 2 for a mistake on the command line, 130 when\n"
+    "interrupted.\n";
 
 const char kJoinVersion[] = "cordwain-join 2.1\n";
 
@@ -56,6 +67,12 @@ ParsedJoinArgs ParseJoinArgs(const std::vector<std::string>& arguments)
                 args.dividers = true;
             } else if (argument == "--force") {
                 args.force = true;
+            } else if (argument == "--strict") {
+                args.strict = true;
+            } else if (argument == "--verify") {
+                args.verify = true;
+            } else if (argument == "--verbose") {
+                args.verbose = true;
             } else if (argument == "--help") {
                 args.help = true;
             } else if (argument == "--version") {
@@ -83,6 +100,8 @@ ParsedJoinArgs ParseJoinArgs(const std::vector<std::string>& arguments)
                     args.force = true;
                 } else if (letter == 'h') {
                     args.help = true;
+                } else if (letter == 'v') {
+                    args.verbose = true;
                 } else if (letter == 'o') {
                     if (k + 1 < argument.size()) {
                         if (!SetOutput(parsed, argument.substr(k + 1)))

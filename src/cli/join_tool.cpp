@@ -3,12 +3,18 @@
 #include "cli/join_tool.h"
 
 #include <atomic>
+#include <fstream>
+#include <iterator>
 #include <mutex>
 
+#include "cli/checksum_file.h"
 #include "cli/console_progress.h"
+#include "cli/digest.h"
 #include "cli/join_args.h"
+#include "cli/piece_set.h"
 #include "join/copy_engine.h"
 #include "join/join_texts.h"
+#include "join/progress_position.h"
 #include "join/output_name.h"
 #include "join/same_file.h"
 
@@ -49,6 +55,58 @@ int UsageError(std::ostream& err, const std::string& message)
     return kExitUsage;
 }
 
+std::int64_t SizeOf(const std::string& path) { return StdioFileSystem().SizeOf(path); }
+
+// The output's digest, read with the progress line showing how far; nullopt when it can't be read.
+std::optional<std::string> HashFile(const std::string& path, HashKind kind, ProgressSink& progress)
+{
+    const std::unique_ptr<Digest> digest = Digest::Create(kind);
+    std::ifstream in(path, std::ios::binary);
+    if (!digest || !in)
+        return std::nullopt;
+    const std::int64_t total = SizeOf(path);
+    std::vector<char> chunk(1 << 20);
+    std::int64_t done = 0;
+    progress.ShowCurrentFile(std::string(HashName(kind)) + " of " + path);
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
+        digest->Update(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        done += in.gcount();
+        if (progress.IsVisible())
+            progress.PostPosition(ProgressPosition(done, total));
+    }
+    progress.Hide();
+    return in.eof() ? std::optional<std::string>(digest->FinishHex()) : std::nullopt;
+}
+
+// --verify: the joined output against the checksum published beside the first piece.
+int Verify(const std::string& firstPiece, const std::string& output, std::ostream& err, ProgressSink& progress)
+{
+    for (const ChecksumSource& source : ChecksumSources(firstPiece, output)) {
+        std::ifstream in(source.path, std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::optional<std::string> expected = FindDigest(text, NameOf(output), source.kind, source.ownFile);
+        if (!expected)
+            continue;
+        const std::optional<std::string> actual = HashFile(output, source.kind, progress);
+        const char* const hash = HashName(source.kind);
+        if (!actual) {
+            err << kProgramName << ": " << output << " could not be read to check its " << hash << " checksum.\n";
+            return kExitFailed;
+        }
+        if (*actual == *expected) {
+            err << kProgramName << ": " << output << " matches its " << hash << " checksum in " << source.path << ".\n";
+            return kExitJoined;
+        }
+        err << kProgramName << ": " << output << " does not match its " << hash << " checksum in " << source.path
+            << ":\n  expected " << *expected << "\n  actual   " << *actual << "\n" << output
+            << " is left as it is; one of the pieces is not what was published.\n";
+        return kExitFailed;
+    }
+    err << kProgramName << ": no checksum names " << NameOf(output) << " beside " << firstPiece << " (looked in "
+        << NameOf(output) << ".sha256, .sha1 and .md5, and in SHA256SUMS, SHA1SUMS and MD5SUMS).\n";
+    return kExitFailed;
+}
+
 }  // namespace
 
 int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& console)
@@ -73,7 +131,26 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
         return UsageError(console.err, "no output name can be proposed for " + args.inputs.front() +
                                            " (its extension is not a number); name the output with -o OUTPUT");
     }
-    const ArgumentList list(args.inputs);
+    // The first piece alone stands for its whole set.
+    std::vector<std::string> inputs = args.inputs;
+    if (inputs.size() == 1) {
+        const auto exists = [](const std::string& path) { return PathExists(path); };
+        const std::optional<std::vector<std::string>> set = ExpandNumberedSet(inputs.front(), exists, console.classes);
+        if (set && !set->empty()) {
+            inputs = *set;
+            if (console.terminal || args.verbose)
+                console.err << kProgramName << ": taking " << inputs.front() << " to " << inputs.back() << " ("
+                            << inputs.size() << (inputs.size() == 1 ? " piece)\n" : " pieces)\n");
+        }
+    }
+    // Pieces that look wrong are named before anything is written.
+    const std::vector<std::string> problems = CheckPieces(inputs, &SizeOf, console.classes);
+    for (const std::string& problem : problems)
+        console.err << kProgramName << (args.strict ? ": error: " : ": warning: ") << problem << '\n';
+    if (args.strict && !problems.empty())
+        return kExitFailed;
+
+    const ArgumentList list(inputs);
     if (IsOutputInList(list, output)) {
         console.err << kOutputInListCaption << '\n' << kOutputInListText << '\n';
         return kExitFailed;
@@ -101,7 +178,9 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
         console.err << kProgramName << ": interrupted; " << output << " holds what was copied until then.\n";
         return kExitInterrupted;
     }
-    return outcome.succeeded ? kExitJoined : kExitFailed;
+    if (!outcome.succeeded)
+        return kExitFailed;
+    return args.verify ? Verify(inputs.front(), output, console.err, progress) : kExitJoined;
 }
 
 }  // namespace cordwain

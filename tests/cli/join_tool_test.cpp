@@ -1,10 +1,12 @@
 // cordwain-join's decisions and exit statuses, run in-process against real files.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
 
 #include "cli/join_tool.h"
 #include "join/join_texts.h"
+#include "join/same_file.h"
 #include "support/temp_folder.h"
 
 namespace cordwain {
@@ -41,7 +43,7 @@ TEST_F(JoinTool, JoinsIntoTheProposedNameOrTheNamedOutput)
     EXPECT_EQ(err.str(), "");
 
     EXPECT_EQ(Run({"-d", "-o", folder.PathOf("o"), first}), kExitJoined);
-    EXPECT_EQ(ReadAll(folder.PathOf("o")), DividerBlock(first) + "abc");
+    EXPECT_EQ(ReadAll(folder.PathOf("o")), DividerBlock(first) + "abc" + DividerBlock(second) + "def");
 }
 
 #ifndef _WIN32
@@ -95,6 +97,71 @@ TEST_F(JoinTool, InterruptTakesTheCancelPathAndLeavesThePartialOutput)
     interruptFirst = true;
     EXPECT_EQ(Run({"-d", "-o", folder.PathOf("t"), a}), kExitInterrupted);
     EXPECT_EQ(ReadAll(folder.PathOf("t")), DividerBlock(a));
+}
+
+TEST_F(JoinTool, FirstPieceAloneStandsForItsWholeSet)
+{
+    for (const char* piece : {"x.001", "x.002", "x.004", "y.000", "y.001", "y.002", "z.002", "z.003"})
+        folder.Write(piece, std::string(piece).substr(2));
+    EXPECT_EQ(Run({"-v", folder.PathOf("x.001")}), kExitJoined);  // up to the first number missing
+    EXPECT_EQ(ReadAll(folder.PathOf("x")), "001002");
+    EXPECT_EQ(err.str(), "cordwain-join: taking " + folder.PathOf("x.001") + " to " + folder.PathOf("x.002") + " (2 pieces)\n");
+    EXPECT_EQ(Run({folder.PathOf("y.001")}), kExitJoined);  // from .000 when there is one
+    EXPECT_EQ(ReadAll(folder.PathOf("y")), "000001002");
+    EXPECT_EQ(Run({folder.PathOf("z.002")}), kExitJoined);  // no first piece: itself alone
+    EXPECT_EQ(ReadAll(folder.PathOf("z")), "002");
+    EXPECT_EQ(Run({"-o", folder.PathOf("n"), folder.Write("notes.txt", "n")}), kExitJoined);
+    EXPECT_EQ(ReadAll(folder.PathOf("n")), "n");
+}
+
+TEST_F(JoinTool, PiecesThatLookWrongAreNamedAndStrictWritesNothing)
+{
+    const auto piece = [&](const char* name, std::size_t size) { return folder.Write(name, std::string(size, 'p')); };
+    const std::string p1 = piece("p.001", 10), p2 = piece("p.002", 10), p3 = piece("p.003", 4), p5 = piece("p.005", 10);
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{p1, p2, p5}, p3 + " to " + folder.PathOf("p.004") + " are missing between " + p2 + " and " + p5},
+        {{p1, p2, p2}, p2 + " is given twice"},
+        {{p2, p1}, p1 + " comes after " + p2 + ": the pieces are out of order"},
+        {{p1, p3, p5}, p3 + " is smaller than " + p1 + " (4 bytes against 10): a piece cut short?"},
+    };
+    for (const auto& [pieces, problem] : cases) {
+        std::vector<std::string> arguments = {"-f", "-o", folder.PathOf("out")};
+        arguments.insert(arguments.end(), pieces.begin(), pieces.end());
+        EXPECT_EQ(Run(arguments), kExitJoined);
+        EXPECT_NE(err.str().find("cordwain-join: warning: " + problem + "\n"), std::string::npos) << err.str();
+        arguments[0] = "--strict";
+        std::remove(folder.PathOf("out").c_str());
+        EXPECT_EQ(Run(arguments), kExitFailed);
+        EXPECT_NE(err.str().find("cordwain-join: error: " + problem + "\n"), std::string::npos) << err.str();
+        EXPECT_FALSE(PathExists(folder.PathOf("out")));
+    }
+}
+
+TEST_F(JoinTool, VerifyChecksTheResultAgainstEveryKindOfChecksumFile)
+{
+    const std::string sha256 = "bef57ec7f53a6d40beb640a780a639c83bc29ac8a9816f1fc6c5c6dcd93c4721";
+    const std::string sha1 = "1f8ac10f23c5b5bc1167bda84b833e5c057a77d2";
+    const std::string md5 = "E80B5017098950FC58AAD83C8C14978E";
+    const std::pair<const char*, std::string> files[] = {
+        {"f.bin.sha256", sha256 + "  f.bin\n"}, {"f.bin.sha1", sha1 + "\n"}, {"f.bin.md5", md5 + " *f.bin\r\n"},
+        {"SHA256SUMS", md5 + "  other\n" + sha256 + "  ./f.bin\n"}, {"SHA1SUMS", "\\" + sha1 + "  f.bin\n"},
+        {"MD5SUMS", sha256 + "  f.bin\n" + md5 + "  f.bin\n"},  // a digest of another kind is no answer
+    };
+    const std::string first = folder.Write("f.bin.001", "abc");
+    const std::string second = folder.Write("f.bin.002", "def");
+    EXPECT_EQ(Run({"--verify", first, second}), kExitFailed);
+    EXPECT_NE(err.str().find("no checksum names f.bin beside"), std::string::npos) << err.str();
+    for (const auto& [name, text] : files) {
+        folder.Write(name, text);
+        folder.Write("f.bin.002", "def");
+        EXPECT_EQ(Run({"-f", "--verify", first}), kExitJoined) << name << ": " << err.str();
+        EXPECT_NE(err.str().find("matches its"), std::string::npos) << name;
+        folder.Write("f.bin.002", "deX");  // a damaged piece
+        EXPECT_EQ(Run({"-f", "--verify", first}), kExitFailed) << name;
+        EXPECT_NE(err.str().find("does not match its"), std::string::npos) << name << ": " << err.str();
+        EXPECT_EQ(ReadAll(folder.PathOf("f.bin")), "abcdeX");  // left in place
+        std::remove(folder.PathOf(name).c_str());
+    }
 }
 
 }  // namespace

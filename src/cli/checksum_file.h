@@ -1,0 +1,38 @@
+// Finding the checksum published with the pieces for a joined file: the files to look in beside
+// the first piece, and the digest a checksum file's text gives for a name. Portable.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cordwain {
+
+enum class HashKind { Sha256, Sha1, Md5 };
+
+// "SHA-256", "SHA-1", "MD5".
+const char* HashName(HashKind kind);
+
+struct ChecksumSource {
+    std::string path;
+    HashKind kind;
+    bool ownFile;  // OUTPUT.sha256 and the like, whose line may give the digest alone
+};
+
+// Where to look, in order, for the checksum of `output` (a path): beside `firstPiece`,
+// OUTPUT.sha256, OUTPUT.sha1, OUTPUT.md5, then SHA256SUMS, SHA1SUMS, MD5SUMS.
+std::vector<ChecksumSource> ChecksumSources(const std::string& firstPiece, const std::string& output);
+
+// The digest (lower case) that a checksum file's text gives for the file named `name`, in the
+// lines sha256sum and md5sum write ("DIGEST  NAME", "DIGEST *NAME", names escaped with a leading
+// backslash); in an own file also a digest alone. nullopt when no line gives one of this kind.
+std::optional<std::string> FindDigest(const std::string& text, const std::string& name, HashKind kind, bool ownFile);
+
+// Bytes as lower-case hexadecimal.
+std::string HexOf(const unsigned char* bytes, std::size_t size);
+
+// The folder part of a path, with its separator ("" for a bare name), and the name part.
+std::string FolderOf(const std::string& path);
+std::string NameOf(const std::string& path);
+
+}  // namespace cordwain
