@@ -24,8 +24,8 @@
 namespace cordwain {
 namespace {
 
-int kItems = 10000;  // the first argument changes it, for a quick look
-int kRuns = 3;  // the second argument changes it
+int kItems = 10000;              // the first argument changes it, for a quick look
+int kRuns = 3;                   // the second argument changes it
 constexpr int kDropFiles = 100;  // real files behind the drop, each named kItems / kDropFiles times
 
 using Clock = std::chrono::steady_clock;
@@ -155,7 +155,8 @@ void RunOnce(CMainDlg& dlg, const std::vector<std::string>& paths, const DropFil
     const auto command = [&dlg](int id) { dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); };
 
     const HGLOBAL drop = files.MakeDrop(random);
-    figures.drop.push_back(MillisecondsOf("drop", [&] { list.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(drop)); }));
+    figures.drop.push_back(
+        MillisecondsOf("drop", [&] { list.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(drop)); }));
     if (list.Count() != kItems)
         std::printf("warning: the drop added %d items\n", list.Count());
     figures.removeAll.push_back(MillisecondsOf("remove all", [&] { command(IDC_REMOVE_ALL); }));
@@ -177,7 +178,8 @@ void RunOnce(CMainDlg& dlg, const std::vector<std::string>& paths, const DropFil
 void Print(const char* what, std::vector<double> runs, double targetMs = 0)
 {
     std::sort(runs.begin(), runs.end());
-    std::printf("%-44s median %9.1f ms  (min %9.1f, max %9.1f)", what, runs[runs.size() / 2], runs.front(), runs.back());
+    std::printf("%-44s median %9.1f ms  (min %9.1f, max %9.1f)", what, runs[runs.size() / 2], runs.front(),
+                runs.back());
     if (targetMs > 0)
         std::printf("  target < %.0f ms: %s", targetMs, runs[runs.size() / 2] < targetMs ? "met" : "MISSED");
     std::printf("\n");
@@ -191,15 +193,15 @@ void Breakdown(CMainDlg& dlg, const std::vector<std::string>& paths)
     RECT rect{};
     ::GetWindowRect(dlg.m_lstFiles.m_hWnd, &rect);
     ::MapWindowPoints(nullptr, dlg.m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
-    const HWND plain = ::CreateWindowExA(WS_EX_ACCEPTFILES, "LISTBOX", "",
-                                         WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY |
-                                             LBS_NOINTEGRALHEIGHT,
-                                         rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, dlg.m_hWnd,
-                                         nullptr, nullptr, nullptr);
+    const HWND plain = ::CreateWindowExA(
+        WS_EX_ACCEPTFILES, "LISTBOX", "",
+        WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, rect.left,
+        rect.top, rect.right - rect.left, rect.bottom - rect.top, dlg.m_hWnd, nullptr, nullptr, nullptr);
     const HFONT font = FontOf(dlg.m_lstFiles.m_hWnd);
     ::SendMessageA(plain, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     const auto perThousand = [count](double ms) { return ms * 1000.0 / count; };
-    const auto row = [&](const char* what, HWND list, bool redraw, const std::function<void(const std::string&)>& extra) {
+    const auto row = [&](const char* what, HWND list, bool redraw,
+                         const std::function<void(const std::string&)>& extra) {
         ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
         if (!redraw)
             ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);

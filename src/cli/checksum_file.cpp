@@ -56,7 +56,10 @@ std::string HexOf(const unsigned char* bytes, std::size_t size)
     return hex;
 }
 
-const char* HashName(HashKind kind) { return kind == HashKind::Sha256 ? "SHA-256" : kind == HashKind::Sha1 ? "SHA-1" : "MD5"; }
+const char* HashName(HashKind kind)
+{
+    return kind == HashKind::Sha256 ? "SHA-256" : kind == HashKind::Sha1 ? "SHA-1" : "MD5";
+}
 
 std::string FolderOf(const std::string& path) { return path.substr(0, AfterLastSeparator(path)); }
 

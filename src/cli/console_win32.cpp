@@ -71,7 +71,8 @@ protected:
             wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, m_pending.data(),
                                                                        static_cast<int>(m_pending.size()), wide.data(),
                                                                        static_cast<int>(wide.size()))));
-            ok = wide.empty() || ::WriteConsoleW(m_handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+            ok = wide.empty() ||
+                 ::WriteConsoleW(m_handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
         } else if (!m_pending.empty()) {
             ok = ::WriteFile(m_handle, m_pending.data(), static_cast<DWORD>(m_pending.size()), &written, nullptr) &&
                  written == m_pending.size();

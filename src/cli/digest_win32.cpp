@@ -17,7 +17,8 @@ public:
         DWORD size = 0;
         ULONG got = 0;
         if (BCryptOpenAlgorithmProvider(&m_algorithm, algorithm, nullptr, 0) != 0 ||
-            BCryptGetProperty(m_algorithm, BCRYPT_HASH_LENGTH, reinterpret_cast<PUCHAR>(&size), sizeof size, &got, 0) != 0 ||
+            BCryptGetProperty(m_algorithm, BCRYPT_HASH_LENGTH, reinterpret_cast<PUCHAR>(&size), sizeof size, &got, 0) !=
+                0 ||
             BCryptCreateHash(m_algorithm, &m_hash, nullptr, 0, nullptr, 0, 0) != 0)
             return;
         m_digest.resize(size);

@@ -10,8 +10,8 @@ namespace cordwain {
 struct JoinArgs {
     bool dividers = false;
     bool force = false;
-    bool strict = false;   // problems with the pieces stop the join
-    bool verify = false;   // check the result against the checksum beside the first piece
+    bool strict = false;  // problems with the pieces stop the join
+    bool verify = false;  // check the result against the checksum beside the first piece
     bool verbose = false;
     bool help = false;
     bool version = false;

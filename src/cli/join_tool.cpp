@@ -98,8 +98,8 @@ int Verify(const std::string& firstPiece, const std::string& output, std::ostrea
             return kExitJoined;
         }
         err << kProgramName << ": " << output << " does not match its " << hash << " checksum in " << source.path
-            << ":\n  expected " << *expected << "\n  actual   " << *actual << "\n" << output
-            << " is left as it is; one of the pieces is not what was published.\n";
+            << ":\n  expected " << *expected << "\n  actual   " << *actual << "\n"
+            << output << " is left as it is; one of the pieces is not what was published.\n";
         return kExitFailed;
     }
     err << kProgramName << ": no checksum names " << NameOf(output) << " beside " << firstPiece << " (looked in "

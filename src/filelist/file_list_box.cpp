@@ -71,7 +71,10 @@ int CFileListBox::Append(const std::string& text)
     return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
 }
 
-int CFileListBox::Delete(int index) { return static_cast<int>(SendMessage(LB_DELETESTRING, static_cast<WPARAM>(index))); }
+int CFileListBox::Delete(int index)
+{
+    return static_cast<int>(SendMessage(LB_DELETESTRING, static_cast<WPARAM>(index)));
+}
 
 void CFileListBox::Clear() { SendMessage(LB_RESETCONTENT); }
 

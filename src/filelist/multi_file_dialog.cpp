@@ -89,7 +89,8 @@ POSITION CMultiFileDialog::GetStartPosition()
         return CFileDialog::GetStartPosition();
     if (!m_bNamesSplit) {
         std::vector<char> split;
-        for (const std::string& name : SplitQuotedNames(std::string(m_overflowNames->begin(), m_overflowNames->end()))) {
+        for (const std::string& name :
+             SplitQuotedNames(std::string(m_overflowNames->begin(), m_overflowNames->end()))) {
             split.insert(split.end(), name.begin(), name.end());
             split.push_back('\0');
         }

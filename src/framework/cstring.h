@@ -9,7 +9,8 @@
 class CString {
 public:
     CString() = default;
-    CString(const char* text) : m_text(text != nullptr ? text : "") {}  // NOLINT: implicit, like the literals it stands for
+    CString(const char* text)
+        : m_text(text != nullptr ? text : "") {}  // NOLINT: implicit, like the literals it stands for
     explicit CString(std::string text) : m_text(std::move(text)) {}
 
     operator LPCSTR() const { return m_text.c_str(); }  // NOLINT: passes straight to the A functions

@@ -76,8 +76,7 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
     const CurrentMessage saved = self->m_current;
     self->m_current = CurrentMessage{message, wParam, lParam, false};
-    const LRESULT result =
-        CallGuarded(hWnd, LRESULT{0}, [&] { return self->WindowProc(message, wParam, lParam); });
+    const LRESULT result = CallGuarded(hWnd, LRESULT{0}, [&] { return self->WindowProc(message, wParam, lParam); });
     self->m_current = saved;
     if (message == WM_NCDESTROY)
         self->UnsubclassWindow();

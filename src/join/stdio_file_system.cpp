@@ -96,7 +96,10 @@ std::int64_t StdioFileSystem::SizeOf(const std::string& path)
     return static_cast<std::int64_t>(status.st_size);
 }
 
-std::unique_ptr<FileStream> StdioFileSystem::OpenRead(const std::string& path) { return Open(path, "rb", m_kernelStep); }
+std::unique_ptr<FileStream> StdioFileSystem::OpenRead(const std::string& path)
+{
+    return Open(path, "rb", m_kernelStep);
+}
 
 std::unique_ptr<FileStream> StdioFileSystem::CreateWrite(const std::string& path)
 {

@@ -41,7 +41,7 @@ std::uint32_t Win32LayoutWindow::ControlStyle(std::int32_t id) const
 LayoutWindow::Batch Win32LayoutWindow::BeginBatch() { return FromHDWP(::BeginDeferWindowPos(0)); }
 
 LayoutWindow::Batch Win32LayoutWindow::DeferMove(Batch batch, std::int32_t id, std::int32_t x, std::int32_t y,
-                                                    std::int32_t width, std::int32_t height)
+                                                 std::int32_t width, std::int32_t height)
 {
     return FromHDWP(::DeferWindowPos(ToHDWP(batch), Control(id), nullptr, x, y, width, height, SWP_NOZORDER));
 }

@@ -34,8 +34,8 @@ CMainDlg::CMainDlg() : CDialog(IDD_CORDWAIN_DIALOG)
 {
     const HINSTANCE module = ::GetModuleHandleA(nullptr);
     m_hIcon = ::LoadIconA(module, MAKEINTRESOURCEA(IDR_MAINFRAME));
-    m_hIconSmall = static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, 16, 16,
-                                                   LR_DEFAULTCOLOR));
+    m_hIconSmall =
+        static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
 }
 
 CMainDlg::~CMainDlg()
@@ -145,10 +145,7 @@ LRESULT CMainDlg::OnPaint(WPARAM, LPARAM)
     return 0;
 }
 
-LRESULT CMainDlg::OnQueryDragIcon(WPARAM, LPARAM)
-{
-    return reinterpret_cast<LRESULT>(m_hIcon);
-}
+LRESULT CMainDlg::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(m_hIcon); }
 
 // Runs the update handlers of the popup's items here: the dialog has no frame that would.
 // Items without an update handler keep their state (no automatic disabling).
@@ -203,10 +200,7 @@ LRESULT CMainDlg::OnGetMinMaxInfo(WPARAM, LPARAM lParam)
     return Default();
 }
 
-LRESULT CMainDlg::OnDefault(WPARAM, LPARAM)
-{
-    return Default();
-}
+LRESULT CMainDlg::OnDefault(WPARAM, LPARAM) { return Default(); }
 
 void CMainDlg::OnAbout()
 {
@@ -214,15 +208,9 @@ void CMainDlg::OnAbout()
     about.DoModal();
 }
 
-void CMainDlg::OnProgramAbout()
-{
-    OnAbout();
-}
+void CMainDlg::OnProgramAbout() { OnAbout(); }
 
-void CMainDlg::OnExit()
-{
-    OnCancel();
-}
+void CMainDlg::OnExit() { OnCancel(); }
 
 void CMainDlg::OnUpdateInsertDividers(CCmdUI& cmdUI)
 {

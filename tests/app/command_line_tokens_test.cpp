@@ -55,7 +55,8 @@ TEST(CommandLineTokens, FileSwitchesAreQueuedInOrderUntilAShortToken)
         {R"(C:\My Programs\prog.exe /a:x)", {"x"}},
         {R"(C:\Old -a:v2\prog.exe /a:x)", {R"(v2\prog.exe)", "x"}},
         // One quote is stripped at each end of a rest longer than two characters.
-        {R"(prog.exe /a:"D:\My Files\one.txt" /a:"x" /a:"" /a:""x"")", {R"(D:\My Files\one.txt)", "x", R"("")", R"("x")"}},
+        {R"(prog.exe /a:"D:\My Files\one.txt" /a:"x" /a:"" /a:""x"")",
+         {R"(D:\My Files\one.txt)", "x", R"("")", R"("x")"}},
         {R"(prog.exe /a:"D:\in\one.txt)", {R"(D:\in\one.txt)"}},
         {R"(prog.exe /a:D:\in\one.txt")", {R"(D:\in\one.txt)"}},
         {R"(prog.exe /a:x")", {R"(x")"}},

@@ -60,7 +60,7 @@ TEST(CordwainJoinBinary, ExitStatuses)
     const std::string piece = folder.Write("x.001", "x");
     EXPECT_EQ(ExitStatus(Start({piece})), 0);
     EXPECT_EQ(ReadAll(folder.PathOf("x")), "x");
-    EXPECT_EQ(ExitStatus(Start({piece})), 1);  // exists now
+    EXPECT_EQ(ExitStatus(Start({piece})), 1);                                                   // exists now
     EXPECT_EQ(ExitStatus(Start({"-o", folder.PathOf("y"), folder.PathOf("gone"), piece})), 1);  // stopped by an error
     EXPECT_EQ(ExitStatus(Start({"--bogus"})), 2);
 }

@@ -105,7 +105,8 @@ TEST_F(JoinTool, FirstPieceAloneStandsForItsWholeSet)
         folder.Write(piece, std::string(piece).substr(2));
     EXPECT_EQ(Run({"-v", folder.PathOf("x.001")}), kExitJoined);  // up to the first number missing
     EXPECT_EQ(ReadAll(folder.PathOf("x")), "001002");
-    EXPECT_EQ(err.str(), "cordwain-join: taking " + folder.PathOf("x.001") + " to " + folder.PathOf("x.002") + " (2 pieces)\n");
+    EXPECT_EQ(err.str(),
+              "cordwain-join: taking " + folder.PathOf("x.001") + " to " + folder.PathOf("x.002") + " (2 pieces)\n");
     EXPECT_EQ(Run({folder.PathOf("y.001")}), kExitJoined);  // from .000 when there is one
     EXPECT_EQ(ReadAll(folder.PathOf("y")), "000001002");
     EXPECT_EQ(Run({folder.PathOf("z.002")}), kExitJoined);  // no first piece: itself alone
@@ -143,8 +144,11 @@ TEST_F(JoinTool, VerifyChecksTheResultAgainstEveryKindOfChecksumFile)
     const std::string sha1 = "1f8ac10f23c5b5bc1167bda84b833e5c057a77d2";
     const std::string md5 = "E80B5017098950FC58AAD83C8C14978E";
     const std::pair<const char*, std::string> files[] = {
-        {"f.bin.sha256", sha256 + "  f.bin\n"}, {"f.bin.sha1", sha1 + "\n"}, {"f.bin.md5", md5 + " *f.bin\r\n"},
-        {"SHA256SUMS", md5 + "  other\n" + sha256 + "  ./f.bin\n"}, {"SHA1SUMS", "\\" + sha1 + "  f.bin\n"},
+        {"f.bin.sha256", sha256 + "  f.bin\n"},
+        {"f.bin.sha1", sha1 + "\n"},
+        {"f.bin.md5", md5 + " *f.bin\r\n"},
+        {"SHA256SUMS", md5 + "  other\n" + sha256 + "  ./f.bin\n"},
+        {"SHA1SUMS", "\\" + sha1 + "  f.bin\n"},
         {"MD5SUMS", sha256 + "  f.bin\n" + md5 + "  f.bin\n"},  // a digest of another kind is no answer
     };
     const std::string first = folder.Write("f.bin.001", "abc");

@@ -17,8 +17,9 @@ int Sign(int value) { return (value > 0) - (value < 0); }
 // upper-case to 0x8260-0x8279.
 CodePage DoubleByteCodePage()
 {
-    return CodePage([](unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); },
-                    [](std::uint16_t c) { return static_cast<std::uint16_t>(c >= 0x8281 && c <= 0x829A ? c - 0x21 : c); });
+    return CodePage(
+        [](unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); },
+        [](std::uint16_t c) { return static_cast<std::uint16_t>(c >= 0x8281 && c <= 0x829A ? c - 0x21 : c); });
 }
 
 Texts Sorted(Texts texts, const CodePage& codePage = CodePage())
@@ -49,8 +50,18 @@ TEST(CompareListTexts, OrdersPairsByTheFoldedCharacters)
         {"the folder decides", "C:\\b\\x.txt", "C:\\B\\y.txt", -1, false},
         {"a double-byte character sorts after every single byte", "\x95\x5C", "\xFF", 1, true},
         {"without lead bytes the pair is two single bytes", "\x95\x5C", "\xA5", -1, false},
-        {"a trail byte that looks like 'A' is not folded", "\x95" "A", "\x95" "a", -1, true},
-        {"a trail byte that is itself a lead byte starts no character", "\x81\x81" "A", "\x81\x81" "a", 0, true},
+        {"a trail byte that looks like 'A' is not folded",
+         "\x95"
+         "A",
+         "\x95"
+         "a",
+         -1, true},
+        {"a trail byte that is itself a lead byte starts no character",
+         "\x81\x81"
+         "A",
+         "\x81\x81"
+         "a",
+         0, true},
         {"a trail byte equal to '\\' is not a separator", "C:\\\x95\x5C\\b", "C:\\\xA5\\a", 1, true},
         {"the code page upper-cases double-byte characters", "x\x82\x81y", "X\x82\x60Y", 0, true},
         {"a lead byte at the very end stands alone", "a\x95", "a\x95\x40", -1, true},
@@ -81,9 +92,8 @@ TEST(SortListTexts, KeysSortExactlyAsTheComparison)
                     byte = alphabet[pick(random)];
             }
             Texts expected = texts;
-            ExchangeSort(expected, [&](const std::string& a, const std::string& b) {
-                return CompareListTexts(a, b, codePage);
-            });
+            ExchangeSort(expected,
+                         [&](const std::string& a, const std::string& b) { return CompareListTexts(a, b, codePage); });
             EXPECT_EQ(Sorted(texts, codePage), expected);
         }
     }

@@ -20,7 +20,7 @@ TEST(TextScan, LastCharacterSkipsTrailBytes)
     EXPECT_EQ(FindLastChar("C:\\\x95\\", '\\', NoLeadBytes), 4);
     EXPECT_EQ(FindLastChar("C:\\\x95\\", '\\', TestLeadByte), 2);  // 0x95 0x5C is one character
     EXPECT_EQ(FindLastChar("a\\\x95", '\\', TestLeadByte), 1);     // a lead byte at the end stands alone
-    EXPECT_EQ(FindLastChar("\x81\x81.", '.', TestLeadByte), 2);     // a trail byte that is also a lead byte
+    EXPECT_EQ(FindLastChar("\x81\x81.", '.', TestLeadByte), 2);    // a trail byte that is also a lead byte
 }
 
 TEST(FileDialogText, FilterBarsBecomeTerminatorsOutsideDoubleByteCharacters)
@@ -35,7 +35,7 @@ TEST(FileDialogText, AnswerMustEndWithinTheBuffer)
     EXPECT_TRUE(IsWholeAnswer(std::string("C:\\a\0b\0\0zz", 10)));
     EXPECT_TRUE(IsWholeAnswer(std::string("\0", 1)));
     EXPECT_FALSE(IsWholeAnswer(std::string("C:\\a\0b\0", 7)));  // no room for the final empty entry
-    EXPECT_FALSE(IsWholeAnswer("C:\\abc"));                      // cut off inside an entry
+    EXPECT_FALSE(IsWholeAnswer("C:\\abc"));                     // cut off inside an entry
     EXPECT_FALSE(IsWholeAnswer(""));
 }
 

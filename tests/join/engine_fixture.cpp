@@ -9,20 +9,19 @@ namespace {
 
 class FakeOutput final : public FileStream {
 public:
-    explicit FakeOutput(EngineFixture& owner) : m_owner(owner) {}
-    ~FakeOutput() override
-    {
-        if (!m_closed)
-            m_owner.CloseOutput();
-    }
+    explicit FakeOutput(EngineFixture& owner) : m_owner(&owner) {}
+    ~FakeOutput() override { Close(); }
     std::size_t Read(char*, std::size_t) override { return 0; }
     bool AtEnd() const override { return false; }
-    std::size_t Write(const char* data, std::size_t size) override { return m_owner.WriteOutput(data, size); }
-    bool Close() override { return m_closed = true, m_owner.CloseOutput(); }
+    std::size_t Write(const char* data, std::size_t size) override { return m_owner->WriteOutput(data, size); }
+    bool Close() override
+    {
+        EngineFixture* const owner = std::exchange(m_owner, nullptr);
+        return owner == nullptr || owner->CloseOutput();
+    }
 
 private:
-    EngineFixture& m_owner;
-    bool m_closed = false;
+    EngineFixture* m_owner;
 };
 
 class FakeInput final : public FileStream {
@@ -41,18 +40,17 @@ public:
             m_file.bytes.copy(buffer, n, static_cast<std::size_t>(m_position));
         else
             std::fill_n(buffer, n, '\0');
-        m_atEnd = n == 0 && m_position >= m_file.Length();
+        m_atEnd = n == 0 && m_position >= Length();
         m_position += static_cast<std::int64_t>(n);
         return n;
     }
     bool AtEnd() const override { return m_atEnd; }
     std::size_t Write(const char*, std::size_t) override { return 0; }
     bool Close() override { return true; }
-
     std::size_t KernelCopyStep() const override { return m_kernelStep; }
     std::optional<bool> HasMoreBytes() override
     {
-        if (m_kernelStep == 0 || (Available(1) == 0 && m_position < m_file.Length()))
+        if (m_kernelStep == 0 || (Available(1) == 0 && m_position < Length()))
             return std::nullopt;  // a read that fails: the buffer's read says so
         return Available(1) > 0;
     }
@@ -67,9 +65,10 @@ public:
     }
 
 private:
+    std::int64_t Length() const { return m_file.length >= 0 ? m_file.length : std::int64_t(m_file.bytes.size()); }
     std::size_t Available(std::size_t size) const
     {
-        const std::int64_t end = m_file.failAfter >= 0 ? std::min(m_file.failAfter, m_file.Length()) : m_file.Length();
+        const std::int64_t end = m_file.failAfter >= 0 ? std::min(m_file.failAfter, Length()) : Length();
         return static_cast<std::size_t>(std::max<std::int64_t>(0, std::min<std::int64_t>(size, end - m_position)));
     }
 
@@ -90,12 +89,22 @@ JoinOutcome EngineFixture::Run(bool dividers, FileSystem* other, const std::stri
     events.clear();
     positions.clear();
     m_reads = 0;
-    const JoinOutcome outcome =
-        RunJoinJob(JoinServices{*this, *this, *this, other != nullptr ? *other : *this, *this}, {output, dividers}, succeeded);
+    const JoinOutcome outcome = RunJoinJob(JoinServices{*this, *this, *this, other != nullptr ? *other : *this, *this},
+                                           {output, dividers}, succeeded);
     EXPECT_EQ(succeeded.load(), outcome.succeeded);  // set before the close is asked for
     EXPECT_EQ(events.back(), "close");               // the job's last act
     EXPECT_FALSE(held);
     return outcome;
+}
+
+std::vector<std::string> EngineFixture::Opened() const
+{
+    std::vector<std::string> opened;
+    for (const std::string& event : events) {
+        if (event.rfind("open ", 0) == 0 && event != "open output")
+            opened.push_back(event.substr(5));
+    }
+    return opened;
 }
 
 std::string EngineFixture::FilePath(int index) const
@@ -118,16 +127,20 @@ bool EngineFixture::IsRunning() const
     return falseFromRead == 0 || ++m_reads < falseFromRead;
 }
 
-void EngineFixture::Record(const char* event)
+void EngineFixture::Record(const std::string& event)
 {
     EXPECT_TRUE(held) << event << " outside the gate";
-    events.push_back(event);
+    if (!event.empty())
+        events.push_back(event);
 }
 
 std::int64_t EngineFixture::SizeOf(const std::string& path)
 {
     const auto found = files.find(path);
-    return found == files.end() ? 0 : found->second.sized >= 0 ? found->second.sized : found->second.Length();
+    if (found == files.end())
+        return 0;
+    const FakeFile& file = found->second;
+    return file.sized >= 0 ? file.sized : file.length >= 0 ? file.length : std::int64_t(file.bytes.size());
 }
 
 std::unique_ptr<FileStream> EngineFixture::OpenRead(const std::string& path)
@@ -152,27 +165,12 @@ std::unique_ptr<FileStream> EngineFixture::CreateWrite(const std::string&)
 std::size_t EngineFixture::WriteOutput(const char* data, std::size_t size)
 {
     writeSizes.push_back(size);
-    const auto n = static_cast<std::size_t>(outputCapacity < 0 ? size : std::min<std::int64_t>(size, outputCapacity - writtenCount));
+    const auto n =
+        static_cast<std::size_t>(capacity < 0 ? size : std::min<std::int64_t>(size, capacity - writtenCount));
     if (written.size() + n <= (64u << 20))
         written.append(data, n);
     writtenCount += static_cast<std::int64_t>(n);
     return n;
-}
-
-bool EngineFixture::CloseOutput()
-{
-    events.push_back("close output");
-    return !closeFails;
-}
-
-std::vector<std::string> EngineFixture::Opened() const
-{
-    std::vector<std::string> opened;
-    for (const std::string& event : events) {
-        if (event.rfind("open ", 0) == 0 && event != "open output")
-            opened.push_back(event.substr(5));
-    }
-    return opened;
 }
 
 }  // namespace cordwain

@@ -17,8 +17,8 @@ TEST(ProgressPosition, ThousandthsTruncatedThenTheLowSixteenBitsAsSigned)
 {
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     const std::int64_t cases[][3] = {
-        {0, 300, 0},    {2, 3, 666},          {5LL << 30, 10LL << 30, 500}, {kMax, kMax, 1000},
-        {123, 0, 0},    {32767, 1000, 32767}, {32768, 1000, -32768},        {65537, 1000, 1},
+        {0, 300, 0},  {2, 3, 666},          {5LL << 30, 10LL << 30, 500}, {kMax, kMax, 1000},
+        {123, 0, 0},  {32767, 1000, 32767}, {32768, 1000, -32768},        {65537, 1000, 1},
         {kMax, 1, 0},  // past the 64-bit range: the conversion's indefinite value, whose low bits are 0
     };
     for (const auto& c : cases)

@@ -18,8 +18,9 @@ public:
     explicit TempFolder(const std::string& tag = "")
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                           (std::string("cordwain-") + info->test_suite_name() + "-" + info->name() + tag);
+        const std::filesystem::path path =
+            std::filesystem::temp_directory_path() /
+            (std::string("cordwain-") + info->test_suite_name() + "-" + info->name() + tag);
         std::filesystem::remove_all(path);
         std::filesystem::create_directories(path);
         m_path = path.string();
@@ -33,7 +34,10 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::string& Path() const { return m_path; }
-    std::string PathOf(const std::string& name) const { return m_path + static_cast<char>(std::filesystem::path::preferred_separator) + name; }
+    std::string PathOf(const std::string& name) const
+    {
+        return m_path + static_cast<char>(std::filesystem::path::preferred_separator) + name;
+    }
 
     std::string Write(const std::string& name, const std::string& content) const
     {

@@ -150,9 +150,17 @@ TEST(DialogLayout, CollapseOverlapsMovesOverlappingControlsToTheOrigin)
     const Rects start = {{1, Rect{0, 0, 50, 50}}, {2, Rect{40, 40, 80, 80}}, {3, Rect{50, 0, 90, 45}}};
     const Case cases[] = {
         {"off", false, {}, {}, start},
-        {"2 collapses; 3 then overlaps nothing that stands", true, {}, {}, {{1, start.at(1)}, {2, Rect{}}, {3, start.at(3)}}},
+        {"2 collapses; 3 then overlaps nothing that stands",
+         true,
+         {},
+         {},
+         {{1, start.at(1)}, {2, Rect{}}, {3, start.at(3)}}},
         {"a hidden 1 collapses nothing", true, {1}, {}, {{1, start.at(1)}, {2, start.at(2)}, {3, Rect{}}}},
-        {"a clipping 1 collapses nothing", true, {}, {{1, kStyleClipSiblings}}, {{1, start.at(1)}, {2, start.at(2)}, {3, Rect{}}}},
+        {"a clipping 1 collapses nothing",
+         true,
+         {},
+         {{1, kStyleClipSiblings}},
+         {{1, start.at(1)}, {2, start.at(2)}, {3, Rect{}}}},
         {"a hidden 3 is never collapsed", true, {2, 3}, {}, start},
     };
     const LAYOUT_ROW rows[] = {Pinned(1), Pinned(2), Pinned(3)};
@@ -173,22 +181,34 @@ TEST(DialogLayout, CollapseOverlapsMovesOverlappingControlsToTheOrigin)
 TEST(MainLayoutTable, ControlsFollowTheWindowFromTheirCapturedRectangles)
 {
     const Rects captured = {
-        {IDC_JOIN, {440, 11, 545, 34}},          {kMainExitButtonId, {440, 293, 545, 315}},
-        {IDC_ABOUT, {440, 263, 545, 286}},       {IDC_OPTIONS_LABEL, {449, 124, 491, 137}},
-        {IDC_INSERT_DIVIDERS, {449, 140, 545, 163}}, {IDC_FILE_LIST, {21, 26, 416, 257}},
-        {IDC_NOTE, {24, 297, 329, 315}},         {IDC_ADD, {21, 263, 110, 286}},
-        {IDC_REMOVE, {123, 263, 212, 286}},      {IDC_REMOVE_ALL, {225, 263, 314, 286}},
-        {IDC_SORT_LIST, {327, 263, 416, 286}},   {IDC_FILES_GROUP, {11, 11, 431, 296}},
+        {IDC_JOIN, {440, 11, 545, 34}},
+        {kMainExitButtonId, {440, 293, 545, 315}},
+        {IDC_ABOUT, {440, 263, 545, 286}},
+        {IDC_OPTIONS_LABEL, {449, 124, 491, 137}},
+        {IDC_INSERT_DIVIDERS, {449, 140, 545, 163}},
+        {IDC_FILE_LIST, {21, 26, 416, 257}},
+        {IDC_NOTE, {24, 297, 329, 315}},
+        {IDC_ADD, {21, 263, 110, 286}},
+        {IDC_REMOVE, {123, 263, 212, 286}},
+        {IDC_REMOVE_ALL, {225, 263, 314, 286}},
+        {IDC_SORT_LIST, {327, 263, 416, 286}},
+        {IDC_FILES_GROUP, {11, 11, 431, 296}},
     };
     // 300 wider and 200 higher: the right column moves right, the bottom row down; the label's top
     // is 124 * 527 / 327 = 199; the list grows and the buttons keep their fractions of its width.
     const Rects at855x527 = {
-        {IDC_JOIN, {740, 11, 845, 34}},          {kMainExitButtonId, {740, 493, 845, 515}},
-        {IDC_ABOUT, {740, 463, 845, 486}},       {IDC_OPTIONS_LABEL, {749, 199, 791, 212}},
-        {IDC_INSERT_DIVIDERS, {749, 215, 845, 238}}, {IDC_FILE_LIST, {21, 26, 716, 457}},
-        {IDC_NOTE, {24, 497, 329, 515}},         {IDC_ADD, {21, 463, 178, 486}},
-        {IDC_REMOVE, {200, 463, 358, 486}},      {IDC_REMOVE_ALL, {379, 463, 537, 486}},
-        {IDC_SORT_LIST, {559, 463, 716, 486}},   {IDC_FILES_GROUP, {11, 11, 731, 496}},
+        {IDC_JOIN, {740, 11, 845, 34}},
+        {kMainExitButtonId, {740, 493, 845, 515}},
+        {IDC_ABOUT, {740, 463, 845, 486}},
+        {IDC_OPTIONS_LABEL, {749, 199, 791, 212}},
+        {IDC_INSERT_DIVIDERS, {749, 215, 845, 238}},
+        {IDC_FILE_LIST, {21, 26, 716, 457}},
+        {IDC_NOTE, {24, 497, 329, 515}},
+        {IDC_ADD, {21, 463, 178, 486}},
+        {IDC_REMOVE, {200, 463, 358, 486}},
+        {IDC_REMOVE_ALL, {379, 463, 537, 486}},
+        {IDC_SORT_LIST, {559, 463, 716, 486}},
+        {IDC_FILES_GROUP, {11, 11, 731, 496}},
     };
     FakeLayoutWindow window;
     window.controls = captured;

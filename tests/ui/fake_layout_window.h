@@ -16,7 +16,7 @@ public:
     std::set<std::int32_t> hidden;
     std::map<std::int32_t, std::uint32_t> styles;
     Rect client;
-    int failingDeferral = -1;  // index into deferred of a deferral that fails
+    int failingDeferral = -1;            // index into deferred of a deferral that fails
     std::vector<std::int32_t> deferred;  // the control of every deferral asked for, in order
     Batch endedWith = 1;
 

@@ -15,7 +15,8 @@ TEST(CommandLine, SwitchesQueueTheirPathsUntilAShortToken)
 {
     std::string program = CORDWAIN_EXE_PATH;
     std::replace(program.begin(), program.end(), '/', '\\');
-    std::string line = "\"Z:" + program + "\" /a:C:\\in\\one.txt -A:C:\\in\\Grüße-日本-😀.bin.001 /a:\"C:\\My Files\\three.txt\""
+    std::string line = "\"Z:" + program +
+                       "\" /a:C:\\in\\one.txt -A:C:\\in\\Grüße-日本-😀.bin.001 /a:\"C:\\My Files\\three.txt\""
                        " \"/a:C:\\in\\quoted.txt\" C:\\in\\plain.txt /a:x /a:tab\t/a:second x /a:C:\\in\\after.txt";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -24,15 +25,17 @@ TEST(CommandLine, SwitchesQueueTheirPathsUntilAShortToken)
     const CHandle process(info.hProcess);
     const CHandle thread(info.hThread);
     HWND window = nullptr;
-    WaitUntil([&] {  // the program's own window, once it shows
-        DWORD owner = 0;
-        window = ::FindWindowA("#32770", "Cordwain");
-        ::GetWindowThreadProcessId(window, &owner);
-        return owner == info.dwProcessId && ::IsWindowVisible(window);
-    }, 20000);
+    WaitUntil(
+        [&] {  // the program's own window, once it shows
+            DWORD owner = 0;
+            window = ::FindWindowA("#32770", "Cordwain");
+            ::GetWindowThreadProcessId(window, &owner);
+            return owner == info.dwProcessId && ::IsWindowVisible(window);
+        },
+        20000);
     EXPECT_EQ(ReadListItems(::GetDlgItem(window, IDC_FILE_LIST)),
-              (std::vector<std::string>{"C:\\in\\one.txt", "C:\\in\\Grüße-日本-😀.bin.001", "C:\\My Files\\three.txt", "x",
-                                        "tab\t/a:second"}));
+              (std::vector<std::string>{"C:\\in\\one.txt", "C:\\in\\Grüße-日本-😀.bin.001", "C:\\My Files\\three.txt",
+                                        "x", "tab\t/a:second"}));
     ::PostMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_EQ(::WaitForSingleObject(process.Get(), 10000), WAIT_OBJECT_0);
     DWORD exitCode = 99;

@@ -103,8 +103,7 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndRefusesAListedOutput)
         EXPECT_EQ(dialog.m_dwWorkerThreadId, lastWorker);
     }));
     EXPECT_EQ(ReadAll(plain), Pattern(1300000, 1) + "small");
-    EXPECT_EQ(ReadAll(divided),
-              Divider(first) + Pattern(1300000, 1) + Divider(empty) + Divider(small) + "small");
+    EXPECT_EQ(ReadAll(divided), Divider(first) + Pattern(1300000, 1) + Divider(empty) + Divider(small) + "small");
     EXPECT_EQ(ReadAll(small), "small");
 }
 
@@ -112,7 +111,8 @@ TEST(JoinCommand, ReportsComeOverTheProgressDialogAndNoSuccessFollows)
 {
     const TempFolder folder;
     const std::string held = folder.Write("held.out", "held by someone else");
-    auto holder = std::make_unique<CHandle>(::CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    auto holder =
+        std::make_unique<CHandle>(::CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     CMainDlg dialog;
     EXPECT_TRUE(RunMainWindow(dialog, [&](HWND window) {
         const std::string missing = folder.PathOf("Grüße-日本-😀.bin.002");

@@ -22,8 +22,11 @@ TEST(MainWindow, ListCommandsThroughTheirButtonsAndMenuItems)
     const Items start = {"C:\\b\\x.txt", "C:\\a\\z.txt", "C:\\the widest entry of the list\\part.001", "C:\\B\\y.txt"};
     const Items removed = {start[0], start[1], start[3]};
     const std::tuple<int, bool, Items> cases[] = {
-        {IDC_REMOVE, false, removed},        {ID_ACTION_REMOVE, true, removed}, {IDC_REMOVE_ALL, false, {}},
-        {ID_ACTION_REMOVE_ALL, true, {}},    {IDC_SORT_LIST, false, {start[1], start[0], start[3], start[2]}},
+        {IDC_REMOVE, false, removed},
+        {ID_ACTION_REMOVE, true, removed},
+        {IDC_REMOVE_ALL, false, {}},
+        {ID_ACTION_REMOVE_ALL, true, {}},
+        {IDC_SORT_LIST, false, {start[1], start[0], start[3], start[2]}},
     };
     CMainDlg dialog;
     EXPECT_TRUE(RunMainWindow(dialog, [&](HWND window) {

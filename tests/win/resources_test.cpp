@@ -18,7 +18,8 @@ Controls Built(int templateId)
     for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         char name[32] = {};
         ::GetClassNameA(child, name, sizeof name);
-        const bool icon = std::string(CharLowerA(name)) == "static" && (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+        const bool icon =
+            std::string(CharLowerA(name)) == "static" && (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
         built.emplace_back(::GetDlgCtrlID(child), name, icon ? "(icon)" : ReadText(child));
     }
     ::DestroyWindow(dialog);
@@ -28,22 +29,33 @@ Controls Built(int templateId)
 TEST(Resources, DialogsHoldTheirControlsInOrder)
 {
     EXPECT_EQ(Built(IDD_CORDWAIN_DIALOG),
-              (Controls{{IDD_CORDWAIN_DIALOG, "", "Cordwain"}, {IDC_JOIN, "button", "&Join..."},
-                        {IDC_ABOUT, "button", "A&bout..."}, {IDCANCEL, "button", "E&xit"},
+              (Controls{{IDD_CORDWAIN_DIALOG, "", "Cordwain"},
+                        {IDC_JOIN, "button", "&Join..."},
+                        {IDC_ABOUT, "button", "A&bout..."},
+                        {IDCANCEL, "button", "E&xit"},
                         {IDC_NOTE, "static", "NOTE: Reorder the list by dragging files to the desired positions."},
-                        {IDC_INSERT_DIVIDERS, "button", "Insert &Dividers"}, {IDC_OPTIONS_LABEL, "static", "Options:"},
-                        {IDC_FILES_GROUP, "button", "Files:"}, {IDC_FILE_LIST, "listbox", ""},
-                        {IDC_ADD, "button", "&Add..."}, {IDC_REMOVE, "button", "&Remove"},
-                        {IDC_REMOVE_ALL, "button", "Remove A&ll"}, {IDC_SORT_LIST, "button", "&Sort List"}}));
-    EXPECT_EQ(Built(IDD_ABOUTBOX), (Controls{{IDD_ABOUTBOX, "", "About Cordwain..."}, {-1, "static", "(icon)"},
-                                             {-1, "static", "Cordwain Version 2.1"}, {IDOK, "button", "&Whatever"}}));
-    EXPECT_EQ(Built(IDD_PROGRESS),
-              (Controls{{IDD_PROGRESS, "", "Joining Files..."}, {IDCANCEL, "button", "Cancel"},
-                        {IDC_PROGRESS_BAR, "msctls_progress32", "Progress1"}, {-1, "static", "Current File:"},
-                        {IDC_CURRENT_FILE, "edit", ""}, {-1, "static", "Overall Progress"}}));
+                        {IDC_INSERT_DIVIDERS, "button", "Insert &Dividers"},
+                        {IDC_OPTIONS_LABEL, "static", "Options:"},
+                        {IDC_FILES_GROUP, "button", "Files:"},
+                        {IDC_FILE_LIST, "listbox", ""},
+                        {IDC_ADD, "button", "&Add..."},
+                        {IDC_REMOVE, "button", "&Remove"},
+                        {IDC_REMOVE_ALL, "button", "Remove A&ll"},
+                        {IDC_SORT_LIST, "button", "&Sort List"}}));
+    EXPECT_EQ(Built(IDD_ABOUTBOX), (Controls{{IDD_ABOUTBOX, "", "About Cordwain..."},
+                                             {-1, "static", "(icon)"},
+                                             {-1, "static", "Cordwain Version 2.1"},
+                                             {IDOK, "button", "&Whatever"}}));
+    EXPECT_EQ(Built(IDD_PROGRESS), (Controls{{IDD_PROGRESS, "", "Joining Files..."},
+                                             {IDCANCEL, "button", "Cancel"},
+                                             {IDC_PROGRESS_BAR, "msctls_progress32", "Progress1"},
+                                             {-1, "static", "Current File:"},
+                                             {IDC_CURRENT_FILE, "edit", ""},
+                                             {-1, "static", "Overall Progress"}}));
     EXPECT_EQ(Built(IDD_SUCCESS),
               (Controls{{IDD_SUCCESS, "", "It Worked!"},
-                        {-1, "static", "The files have been joined.  Make sure the\n new file is valid before deleting anything."},
+                        {-1, "static",
+                         "The files have been joined.  Make sure the\n new file is valid before deleting anything."},
                         {IDOK, "button", "&Go Away"}}));
 }
 
@@ -60,11 +72,17 @@ TEST(Resources, MenuCommandsAndTheManifest)
         }
     }
     ::DestroyMenu(menu);
-    EXPECT_EQ(items, (std::vector<std::pair<UINT, std::string>>{
-                         {0xFFFFFFFF, "&Program"}, {ID_PROGRAM_ABOUT, "A&bout..."}, {ID_PROGRAM_EXIT, "E&xit"},
-                         {0xFFFFFFFF, "A&ction"}, {ID_ACTION_ADD, "&Add"}, {ID_ACTION_REMOVE, "&Remove"},
-                         {ID_ACTION_REMOVE_ALL, "Remove A&ll"}, {0, ""}, {ID_ACTION_JOIN, "&Join..."},
-                         {0xFFFFFFFF, "&Options"}, {ID_OPTIONS_INSERT_DIVIDERS, "&Insert Dividers"}}));
+    EXPECT_EQ(items, (std::vector<std::pair<UINT, std::string>>{{0xFFFFFFFF, "&Program"},
+                                                                {ID_PROGRAM_ABOUT, "A&bout..."},
+                                                                {ID_PROGRAM_EXIT, "E&xit"},
+                                                                {0xFFFFFFFF, "A&ction"},
+                                                                {ID_ACTION_ADD, "&Add"},
+                                                                {ID_ACTION_REMOVE, "&Remove"},
+                                                                {ID_ACTION_REMOVE_ALL, "Remove A&ll"},
+                                                                {0, ""},
+                                                                {ID_ACTION_JOIN, "&Join..."},
+                                                                {0xFFFFFFFF, "&Options"},
+                                                                {ID_OPTIONS_INSERT_DIVIDERS, "&Insert Dividers"}}));
 
     const HRSRC found = ::FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
     ASSERT_NE(found, nullptr);

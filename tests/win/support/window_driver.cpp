@@ -71,7 +71,8 @@ std::vector<std::string> ReadListItems(HWND listBox)
     std::vector<std::string> items;
     for (WPARAM i = 0; i < static_cast<WPARAM>(::SendMessageW(listBox, LB_GETCOUNT, 0, 0)); ++i) {
         // An item can go while it is read (the list is the program's); it then reads as empty.
-        std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(::SendMessageW(listBox, LB_GETTEXTLEN, i, 0), 0)) + 1, L'\0');
+        std::wstring text(
+            static_cast<std::size_t>(std::max<LRESULT>(::SendMessageW(listBox, LB_GETTEXTLEN, i, 0), 0)) + 1, L'\0');
         const LRESULT copied = ::SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
         text.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
         items.push_back(Utf8(text));
@@ -174,17 +175,18 @@ bool RunMainWindow(CMainDlg& dialog, const std::function<void(HWND)>& script)
             script(mainWindow);
         // Whatever the script left open is cancelled, until the window's modal loop has ended.
         forced = !WaitUntil(
-            [&] {
-                for (const HWND hWnd : TopLevelWindows()) {
-                    if (IsDialog(hWnd) && ::IsWindowEnabled(hWnd)) {
-                        forced = forced || hWnd != mainWindow;
-                        ClickButton(hWnd, ::GetDlgItem(hWnd, IDCANCEL) != nullptr ? IDCANCEL : IDOK);
-                    }
-                }
-                ::Sleep(50);
-                return ended.load();
-            },
-            30000) || forced || mainWindow == nullptr;
+                     [&] {
+                         for (const HWND hWnd : TopLevelWindows()) {
+                             if (IsDialog(hWnd) && ::IsWindowEnabled(hWnd)) {
+                                 forced = forced || hWnd != mainWindow;
+                                 ClickButton(hWnd, ::GetDlgItem(hWnd, IDCANCEL) != nullptr ? IDCANCEL : IDOK);
+                             }
+                         }
+                         ::Sleep(50);
+                         return ended.load();
+                     },
+                     30000) ||
+                 forced || mainWindow == nullptr;
     });
     dialog.DoModal();
     ended = true;
