@@ -1,14 +1,18 @@
-// The file list box on the real main window: real drops and drags through the drag list's
-// registered notification, with the extent kept in the list's own font.
+// The file list on the real main window: real drops, drags through the drag list's registered
+// notification, and Add through the real open dialog as a user drives it, the extent kept in the
+// list's own font throughout.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <commdlg.h>
 #include <shlobj.h>
 
+#include <cstdio>
 #include <cstring>
 
+#include "framework/file_dialog.h"
 #include "res/resource.h"
 #include "support/temp_folder.h"
 #include "support/window_driver.h"
@@ -23,10 +27,10 @@ using Items = std::vector<std::string>;
 int Width(HWND list, const std::string& text)
 {
     const HDC dc = ::GetDC(list);
-    const HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(list, WM_GETFONT, 0, 0)));
+    const HGDIOBJ old = ::SelectObject(dc, HFONT(::SendMessageW(list, WM_GETFONT, 0, 0)));
     SIZE size{};
     const std::wstring wide = Wide(text);
-    ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    ::GetTextExtentPoint32W(dc, wide.c_str(), int(wide.size()), &size);
     ::SelectObject(dc, old);
     ::ReleaseDC(list, dc);
     return size.cx + 3;
@@ -34,10 +38,7 @@ int Width(HWND list, const std::string& text)
 
 LRESULT Extent(HWND list) { return ::SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0); }
 
-LRESULT Send(HWND list, UINT message, WPARAM wParam, const std::string& text)
-{
-    return ::SendMessageW(list, message, wParam, reinterpret_cast<LPARAM>(Wide(text).c_str()));
-}
+void Append(HWND list, const std::string& text) { ::SendMessageW(list, LB_ADDSTRING, 0, LPARAM(Wide(text).c_str())); }
 
 // A drop as the shell builds it: DROPFILES, then each wide name with its terminator, then one more.
 HGLOBAL MakeDrop(const Items& names)
@@ -54,12 +55,12 @@ HGLOBAL MakeDrop(const Items& names)
     return memory;
 }
 
-TEST(FileListBox, DropsAddPlainFilesWholeInTheirOrderAndOnlyOnTheList)
+TEST(FileListBox, DropsAndDragsKeepTheOrderTheNamesAndTheExtent)
 {
     const TempFolder folder;
     const std::string first = folder.Write("first.bin", "1");
-    const std::string second = folder.Write("Ωmega Grüße 日本語の名前 😀😀 with the longest name.bin", "2");
-    std::filesystem::create_directories(folder.PathOf("a folder"));
+    const std::string widest = folder.Write("Ωmega Grüße 日本語の名前 😀😀 with the longest name.bin", "2");
+    std::filesystem::create_directories(folder.PathOf("a folder"));  // folders are skipped, never expanded
     // A name past 259 characters must arrive whole: cut, it would name the file made beside it.
     const std::string longPath = folder.PathOf(std::string(262 - folder.Path().size(), 'n') + ".txt");
     const std::wstring longWide = L"\\\\?\\" + Wide(longPath);
@@ -70,33 +71,24 @@ TEST(FileListBox, DropsAddPlainFilesWholeInTheirOrderAndOnlyOnTheList)
     CMainDlg dialog;
     EXPECT_TRUE(RunMainWindow(dialog, [&](HWND window) {
         const HWND list = ::GetDlgItem(window, IDC_FILE_LIST);
-        Send(list, LB_ADDSTRING, 0, first);
-        const HGLOBAL drop = MakeDrop({second, folder.PathOf("a folder"), folder.PathOf("gone.txt"), first, longPath});
-        ::SendMessageW(list, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+        Append(list, first);
+        const HGLOBAL drop = MakeDrop({widest, folder.PathOf("a folder"), first, longPath});
+        ::SendMessageW(list, WM_DROPFILES, WPARAM(drop), 0);
         EXPECT_EQ(::GlobalSize(drop), 0u) << "the drop was not released";
-        Items expected = {first, second, first};
+        Items expected = {first, widest, first};
         if (longNamesWork)
             expected.push_back(longPath);
         EXPECT_EQ(ReadListItems(list), expected);
-        EXPECT_EQ(Extent(list), Width(list, expected.back() == first ? second : longPath));
-        EXPECT_EQ(::SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR);
-        const HGLOBAL elsewhere = MakeDrop({first});
-        ::SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(elsewhere), 0);
+        EXPECT_EQ(Extent(list), Width(list, longNamesWork ? longPath : widest));
+        const HGLOBAL elsewhere = MakeDrop({first});  // only the list takes drops
+        ::SendMessageW(window, WM_DROPFILES, WPARAM(elsewhere), 0);
         ::GlobalFree(elsewhere);
-        EXPECT_EQ(ReadListItems(list).size(), expected.size());
-    }));
-    ::DeleteFileW(longWide.c_str());
-}
 
-TEST(FileListBox, DragMovesAnItemJustBeforeTheItemDroppedOn)
-{
-    const std::string widest = "E, the widest item of this list by far";
-    CMainDlg dialog;
-    EXPECT_TRUE(RunMainWindow(dialog, [&](HWND window) {
-        const HWND list = ::GetDlgItem(window, IDC_FILE_LIST);
+        // Drag the widest item, with its data, onto the first: it lands just before it.
+        ::SendMessageW(list, LB_SETITEMDATA, 1, 14);
         const auto pointOver = [&](int index) {
             RECT rc{};
-            ::SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rc));
+            ::SendMessageW(list, LB_GETITEMRECT, WPARAM(index), LPARAM(&rc));
             POINT pt{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
             ::ClientToScreen(list, &pt);
             return pt;
@@ -104,28 +96,111 @@ TEST(FileListBox, DragMovesAnItemJustBeforeTheItemDroppedOn)
         const auto drag = [&](int source, POINT end) {
             const UINT message = ::RegisterWindowMessageA(DRAGLISTMSGSTRING);
             DRAGLISTINFO info{DL_BEGINDRAG, list, pointOver(source)};
-            ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(source), 0);
-            EXPECT_EQ(::SendMessageW(window, message, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&info)), TRUE);
+            ::SendMessageW(list, LB_SETCURSEL, WPARAM(source), 0);
+            EXPECT_EQ(::SendMessageW(window, message, IDC_FILE_LIST, LPARAM(&info)), TRUE);
             info = DRAGLISTINFO{DL_DRAGGING, list, end};
-            const LRESULT cursor = ::SendMessageW(window, message, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&info));
+            const LRESULT cursor = ::SendMessageW(window, message, IDC_FILE_LIST, LPARAM(&info));
             info.uNotification = DL_DROPPED;
-            ::SendMessageW(window, message, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&info));
+            ::SendMessageW(window, message, IDC_FILE_LIST, LPARAM(&info));
             return cursor;
         };
-        for (const char* item : {"A", "B", "C", "D"})
-            Send(list, LB_ADDSTRING, 0, item);
-        ::SendMessageW(list, LB_SETITEMDATA, Send(list, LB_ADDSTRING, 0, widest), 14);
-
-        EXPECT_EQ(drag(4, pointOver(1)), DL_MOVECURSOR);
-        EXPECT_EQ(ReadListItems(list), (Items{"A", widest, "B", "C", "D"}));
-        EXPECT_EQ(::SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
-        EXPECT_EQ(::SendMessageW(list, LB_GETITEMDATA, 1, 0), 14);  // the item's data travels with it
-        EXPECT_EQ(Extent(list), Width(list, widest));
+        EXPECT_EQ(drag(1, pointOver(0)), DL_MOVECURSOR);
+        std::swap(expected[0], expected[1]);
+        EXPECT_EQ(ReadListItems(list), expected);
+        EXPECT_EQ(::SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
+        EXPECT_EQ(::SendMessageW(list, LB_GETITEMDATA, 0, 0), 14);  // the item's data travels with it
+        EXPECT_EQ(Extent(list), Width(list, longNamesWork ? longPath : widest));
         RECT rc{};
         ::GetWindowRect(list, &rc);
         EXPECT_EQ(drag(2, POINT{rc.right + 300, rc.bottom + 300}), DL_STOPCURSOR);  // over no item: nothing moves
-        EXPECT_EQ(ReadListItems(list), (Items{"A", widest, "B", "C", "D"}));
-        EXPECT_EQ(::SendMessageW(list, LB_GETCURSEL, 0, 0), 2);
+        EXPECT_EQ(ReadListItems(list), expected);
+    }));
+    ::DeleteFileW(longWide.c_str());
+}
+
+// Opens the Add dialog, shows `folder` (holding `count` files), selects them all as Ctrl+A would
+// and ends with `button`; answers the names as the dialog listed them, with the folder in front.
+Items AddAll(HWND window, bool fromMenu, const std::string& folder, int count, int button)
+{
+    fromMenu ? ChooseMenuItem(window, ID_ACTION_ADD) : ClickButton(window, IDC_ADD);
+    const HWND open = WaitForWindow("Open");
+    AnswerFileDialog(open, folder);
+    HWND view = nullptr;
+    WaitUntil([&] {
+        const HWND shell = ::FindWindowExA(open, nullptr, "SHELLDLL_DefView", nullptr);
+        view = shell != nullptr ? ::FindWindowExA(shell, nullptr, "SysListView32", nullptr) : nullptr;
+        return view != nullptr && ::SendMessageW(view, LVM_GETITEMCOUNT, 0, 0) == count;
+    });
+    LVITEMW selected{};
+    selected.stateMask = selected.state = LVIS_SELECTED;
+    ::SendMessageW(view, LVM_SETITEMSTATE, WPARAM(-1), LPARAM(&selected));
+    Items paths;
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[MAX_PATH] = {};
+        LVITEMW item{};
+        item.pszText = text;
+        item.cchTextMax = MAX_PATH;
+        ::SendMessageW(view, LVM_GETITEMTEXTW, WPARAM(i), LPARAM(&item));
+        paths.push_back(folder + "\\" + Utf8(text));
+    }
+    ClickButton(open, button);
+    WaitUntil([&] { return ::IsWindowEnabled(window) != FALSE; });
+    return paths;
+}
+
+// A few files in the dialog's order, a duplicate among them; then selections past the 10,000-
+// character result buffer: 300 names whose quoted text alone takes 14,100 characters, 240 names of
+// 40 UTF-16 units, past it in units, and 200 of them, whose 8,600 units fit but whose 14,400 bytes
+// of UTF-8 do not.
+TEST(AddCommand, AppendsExactlyTheSelectedFilesInTheDialogsOrderAndCancelNothing)
+{
+    const TempFolder few("-few");
+    const TempFolder ascii("-ascii");
+    const TempFolder units("-units");
+    const TempFolder bytes("-bytes");
+    const std::string duplicate = few.Write("b-Grüße-日本-😀.txt", "");  // out of name order: the dialog orders
+    few.Write("c-third.dat", "");
+    few.Write("a-first.txt", "");
+    char name[96] = {};
+    for (int i = 0; i < 300; ++i) {
+        std::snprintf(name, sizeof name, "part-%03d-abcdefghijklmnopqrstuvwxyz01234.txt", i);
+        ascii.Write(name, "");
+        std::snprintf(name, sizeof name, "Grüße-日本語-😀-%03d-ΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩ.bin", i);
+        if (i < 240)
+            units.Write(name, "");
+        if (i < 200)
+            bytes.Write(name, "");
+    }
+    CMainDlg dialog;
+    dialog.AddPendingFile(duplicate);
+    EXPECT_TRUE(RunMainWindow(dialog, [&](HWND window) {
+        const HWND list = ::GetDlgItem(window, IDC_FILE_LIST);
+        ::SendMessageW(list, LB_SETCURSEL, 0, 0);
+        ChooseMenuItem(window, ID_ACTION_ADD);
+        const HWND open = WaitForWindow("Open");
+        // What the dialog is given: two filters, the default extension "*.*", its flags and buffer.
+        const CFileDialog* const given = FileDialogObject(open);
+        ASSERT_NE(given, nullptr);
+        EXPECT_EQ(std::string(given->m_ofn.lpstrFilter, 47),
+                  std::string("All Files (*.*)\0*.*\0Text Files (*.txt)\0*.txt\0\0", 47));
+        EXPECT_STREQ(given->m_ofn.lpstrDefExt, "*.*");
+        constexpr DWORD kAsked = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_ENABLEHOOK;
+        EXPECT_EQ(given->m_ofn.Flags & (kAsked | OFN_HIDEREADONLY), kAsked);  // the dialog may add its own
+        EXPECT_EQ(given->m_ofn.nMaxFile, 10000u);
+        ClickButton(open, IDCANCEL);
+        ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(window) != FALSE; }));
+
+        Items expected = {duplicate};
+        EXPECT_EQ(AddAll(window, false, ascii.Path(), 300, IDCANCEL).size(), 300u);
+        EXPECT_EQ(ReadListItems(list), expected);
+        for (const auto& [folder, count] :
+             {std::pair(&few, 3), std::pair(&ascii, 300), std::pair(&units, 240), std::pair(&bytes, 200)}) {
+            const Items added = AddAll(window, folder == &few, folder->Path(), count, IDOK);
+            expected.insert(expected.end(), added.begin(), added.end());
+            EXPECT_TRUE(WaitUntil([&] { return ReadListItems(list).size() == expected.size(); }, 3000)) << count;
+        }
+        EXPECT_EQ(ReadListItems(list), expected);
+        EXPECT_EQ(::SendMessageW(list, LB_GETCURSEL, 0, 0), 0);  // the selection stays
     }));
 }
 

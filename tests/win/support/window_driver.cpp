@@ -18,26 +18,21 @@ class TestApp final : public CWinApp {
     BOOL InitInstance() override { return FALSE; }
 };
 
-std::vector<HWND> TopLevelWindows()
+// The visible top-level windows of this process, enabled ones only when asked.
+std::vector<HWND> TopLevelWindows(bool enabledOnly)
 {
-    std::vector<HWND> found;
+    std::pair<std::vector<HWND>, bool> search{{}, enabledOnly};
     ::EnumWindows(
-        [](HWND hWnd, LPARAM list) {
+        [](HWND hWnd, LPARAM context) {
+            auto& [found, enabled] = *reinterpret_cast<std::pair<std::vector<HWND>, bool>*>(context);
             DWORD process = 0;
             ::GetWindowThreadProcessId(hWnd, &process);
-            if (process == ::GetCurrentProcessId() && ::IsWindowVisible(hWnd))
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(hWnd);
+            if (process == ::GetCurrentProcessId() && ::IsWindowVisible(hWnd) && (!enabled || ::IsWindowEnabled(hWnd)))
+                found.push_back(hWnd);
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-bool IsDialog(HWND hWnd)
-{
-    char name[16] = {};
-    ::GetClassNameA(hWnd, name, sizeof name);
-    return std::string(name) == "#32770";
+        reinterpret_cast<LPARAM>(&search));
+    return search.first;
 }
 
 }  // namespace
@@ -45,36 +40,33 @@ bool IsDialog(HWND hWnd)
 std::string Utf8(const std::wstring& text)
 {
     std::string bytes(text.size() * 3, '\0');
-    bytes.resize(static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                                bytes.data(), static_cast<int>(bytes.size()), nullptr,
-                                                                nullptr)));
+    bytes.resize(std::size_t(::WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), bytes.data(),
+                                                   int(bytes.size()), nullptr, nullptr)));
     return bytes;
 }
 
 std::wstring Wide(const std::string& utf8)
 {
     std::wstring wide(utf8.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                                               wide.data(), static_cast<int>(wide.size()))));
+    wide.resize(
+        std::size_t(::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), int(wide.size()))));
     return wide;
 }
 
 std::string ReadText(HWND window)
 {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    std::wstring text(std::size_t(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(std::size_t(::GetWindowTextW(window, text.data(), int(text.size()))));
     return Utf8(text);
 }
 
 std::vector<std::string> ReadListItems(HWND listBox)
 {
     std::vector<std::string> items;
-    for (WPARAM i = 0; i < static_cast<WPARAM>(::SendMessageW(listBox, LB_GETCOUNT, 0, 0)); ++i) {
+    for (WPARAM i = 0; i < WPARAM(::SendMessageW(listBox, LB_GETCOUNT, 0, 0)); ++i) {
         // An item can go while it is read (the list is the program's); it then reads as empty.
-        std::wstring text(
-            static_cast<std::size_t>(std::max<LRESULT>(::SendMessageW(listBox, LB_GETTEXTLEN, i, 0), 0)) + 1, L'\0');
-        const LRESULT copied = ::SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
+        std::wstring text(std::size_t(std::max<LRESULT>(::SendMessageW(listBox, LB_GETTEXTLEN, i, 0), 0)) + 1, L'\0');
+        text.resize(std::size_t(std::max<LRESULT>(::SendMessageW(listBox, LB_GETTEXT, i, LPARAM(text.data())), 0)));
         items.push_back(Utf8(text));
     }
     return items;
@@ -94,10 +86,8 @@ HWND WaitForWindow(const char* caption, DWORD timeoutMs)
     HWND found = nullptr;
     WaitUntil(
         [&] {
-            for (const HWND hWnd : TopLevelWindows()) {
-                if (::IsWindowEnabled(hWnd) && ReadText(hWnd) == caption)
-                    found = hWnd;
-            }
+            for (const HWND hWnd : TopLevelWindows(true))
+                found = ReadText(hWnd) == caption ? hWnd : found;
             return found != nullptr;
         },
         timeoutMs);
@@ -106,7 +96,7 @@ HWND WaitForWindow(const char* caption, DWORD timeoutMs)
 
 void ClickButton(HWND dialog, int id)
 {
-    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(::GetDlgItem(dialog, id)));
 }
 
 void ChooseMenuItem(HWND window, int id) { ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
@@ -115,7 +105,7 @@ void AnswerFileDialog(HWND dialog, const std::string& path)
 {
     HWND nameBox = ::GetDlgItem(dialog, 0x47C);  // a combo box on newer systems, an edit on older ones
     nameBox = nameBox != nullptr ? nameBox : ::GetDlgItem(dialog, 0x480);
-    ::SendMessageW(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(path).c_str()));
+    ::SendMessageW(nameBox, WM_SETTEXT, 0, LPARAM(Wide(path).c_str()));
     ClickButton(dialog, IDOK);
 }
 
@@ -124,10 +114,8 @@ void AnswerYesIfAsked(DWORD timeoutMs)
     HWND question = nullptr;
     WaitUntil(
         [&] {
-            for (const HWND hWnd : TopLevelWindows()) {
-                if (::IsWindowEnabled(hWnd) && ::GetDlgItem(hWnd, IDYES) != nullptr)
-                    question = hWnd;
-            }
+            for (const HWND hWnd : TopLevelWindows(true))
+                question = ::GetDlgItem(hWnd, IDYES) != nullptr ? hWnd : question;
             return question != nullptr;
         },
         timeoutMs);
@@ -148,13 +136,11 @@ Box Dismiss(const char* caption)
 {
     Box box;
     const HWND window = WaitForWindow(caption);
-    if (window == nullptr)
-        return box;
     box.owner = ::GetWindow(window, GW_OWNER);
     for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         const std::string text = ReadText(child);  // the message is the longest text; the icon has none
         box.text = text.size() > box.text.size() && ::GetDlgCtrlID(child) != IDOK ? text : box.text;
-        box.icon = box.icon != nullptr ? box.icon : reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0));
+        box.icon = box.icon != nullptr ? box.icon : HICON(::SendMessageW(child, STM_GETICON, 0, 0));
     }
     ClickButton(window, IDOK);
     WaitUntil([&] { return !::IsWindow(window); }, 3000);
@@ -174,19 +160,17 @@ bool RunMainWindow(CMainDlg& dialog, const std::function<void(HWND)>& script)
         if (mainWindow != nullptr)
             script(mainWindow);
         // Whatever the script left open is cancelled, until the window's modal loop has ended.
-        forced = !WaitUntil(
-                     [&] {
-                         for (const HWND hWnd : TopLevelWindows()) {
-                             if (IsDialog(hWnd) && ::IsWindowEnabled(hWnd)) {
-                                 forced = forced || hWnd != mainWindow;
-                                 ClickButton(hWnd, ::GetDlgItem(hWnd, IDCANCEL) != nullptr ? IDCANCEL : IDOK);
-                             }
-                         }
-                         ::Sleep(50);
-                         return ended.load();
-                     },
-                     30000) ||
-                 forced || mainWindow == nullptr;
+        const bool closed = WaitUntil(
+            [&] {
+                for (const HWND hWnd : TopLevelWindows(true)) {
+                    forced = forced || hWnd != mainWindow;
+                    ClickButton(hWnd, ::GetDlgItem(hWnd, IDCANCEL) != nullptr ? IDCANCEL : IDOK);
+                }
+                ::Sleep(50);
+                return ended.load();
+            },
+            30000);
+        forced = forced || !closed || mainWindow == nullptr;
     });
     dialog.DoModal();
     ended = true;

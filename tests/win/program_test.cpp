@@ -1,12 +1,49 @@
-// What a user meets, as the executable carries it: the dialogs' controls (id, class, text, in
-// template and Tab order) as the dialog manager builds them, the menu's commands, the manifest.
+// The program as a user meets it: Cordwain.exe started with an exact command line, and what the
+// executable carries (the dialogs' controls as the dialog manager builds them, the menu, the
+// manifest).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "framework/handles.h"
 #include "res/resource.h"
 #include "support/window_driver.h"
 
 namespace cordwain {
 namespace {
+
+// The rules have their own tests; this is the raw line as Windows hands it over, to the window.
+TEST(Program, CommandLineSwitchesQueueTheirPathsUntilAShortToken)
+{
+    std::string program = CORDWAIN_EXE_PATH;
+    std::replace(program.begin(), program.end(), '/', '\\');
+    std::string line = "\"Z:" + program +
+                       "\" /a:C:\\in\\one.txt -A:C:\\in\\Grüße-日本-😀.bin.001 /a:\"C:\\My Files\\three.txt\""
+                       " \"/a:C:\\in\\quoted.txt\" C:\\in\\plain.txt /a:x /a:tab\t/a:second x /a:C:\\in\\after.txt";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    ASSERT_TRUE(::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info));
+    const CHandle process(info.hProcess);
+    const CHandle thread(info.hThread);
+    HWND window = nullptr;
+    WaitUntil(
+        [&] {  // the program's own window, once it shows
+            DWORD owner = 0;
+            window = ::FindWindowA("#32770", "Cordwain");
+            ::GetWindowThreadProcessId(window, &owner);
+            return owner == info.dwProcessId && ::IsWindowVisible(window);
+        },
+        20000);
+    EXPECT_EQ(ReadListItems(::GetDlgItem(window, IDC_FILE_LIST)),
+              (std::vector<std::string>{"C:\\in\\one.txt", "C:\\in\\Grüße-日本-😀.bin.001", "C:\\My Files\\three.txt",
+                                        "x", "tab\t/a:second"}));
+    ::PostMessageA(window, WM_CLOSE, 0, 0);
+    ASSERT_EQ(::WaitForSingleObject(process.Get(), 10000), WAIT_OBJECT_0);
+    DWORD exitCode = 99;
+    ::GetExitCodeProcess(process.Get(), &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+}
 
 using Controls = std::vector<std::tuple<int, std::string, std::string>>;  // id, class, text
 
@@ -18,15 +55,15 @@ Controls Built(int templateId)
     for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         char name[32] = {};
         ::GetClassNameA(child, name, sizeof name);
-        const bool icon =
-            std::string(CharLowerA(name)) == "static" && (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+        const bool icon = std::string(::CharLowerA(name)) == "static" &&
+                          (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
         built.emplace_back(::GetDlgCtrlID(child), name, icon ? "(icon)" : ReadText(child));
     }
     ::DestroyWindow(dialog);
     return built;
 }
 
-TEST(Resources, DialogsHoldTheirControlsInOrder)
+TEST(Program, CarriesItsDialogsMenuAndManifest)
 {
     EXPECT_EQ(Built(IDD_CORDWAIN_DIALOG),
               (Controls{{IDD_CORDWAIN_DIALOG, "", "Cordwain"},
@@ -52,45 +89,41 @@ TEST(Resources, DialogsHoldTheirControlsInOrder)
                                              {-1, "static", "Current File:"},
                                              {IDC_CURRENT_FILE, "edit", ""},
                                              {-1, "static", "Overall Progress"}}));
-    EXPECT_EQ(Built(IDD_SUCCESS),
-              (Controls{{IDD_SUCCESS, "", "It Worked!"},
-                        {-1, "static",
-                         "The files have been joined.  Make sure the\n new file is valid before deleting anything."},
-                        {IDOK, "button", "&Go Away"}}));
-}
+    EXPECT_EQ(Built(IDD_SUCCESS), (Controls{{IDD_SUCCESS, "", "It Worked!"},
+                                            {-1, "static",
+                                             "The files have been joined.  Make sure the\n new file is valid before "
+                                             "deleting anything."},
+                                            {IDOK, "button", "&Go Away"}}));
 
-TEST(Resources, MenuCommandsAndTheManifest)
-{
     const HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINMENU));
-    std::vector<std::pair<UINT, std::string>> items;
+    std::vector<std::pair<UINT, std::string>> items;  // each popup's title, then its items
     for (int p = 0; p < ::GetMenuItemCount(menu); ++p) {
         const HMENU popup = ::GetSubMenu(menu, p);
         for (int i = -1; i < ::GetMenuItemCount(popup); ++i) {
             char text[64] = {};
-            ::GetMenuStringA(i < 0 ? menu : popup, static_cast<UINT>(i < 0 ? p : i), text, sizeof text, MF_BYPOSITION);
-            items.emplace_back(i < 0 ? 0xFFFFFFFF : ::GetMenuItemID(popup, i), text);
+            ::GetMenuStringA(i < 0 ? menu : popup, UINT(i < 0 ? p : i), text, sizeof text, MF_BYPOSITION);
+            items.emplace_back(i < 0 ? 0u : ::GetMenuItemID(popup, i), text);
         }
     }
     ::DestroyMenu(menu);
-    EXPECT_EQ(items, (std::vector<std::pair<UINT, std::string>>{{0xFFFFFFFF, "&Program"},
+    EXPECT_EQ(items, (std::vector<std::pair<UINT, std::string>>{{0, "&Program"},
                                                                 {ID_PROGRAM_ABOUT, "A&bout..."},
                                                                 {ID_PROGRAM_EXIT, "E&xit"},
-                                                                {0xFFFFFFFF, "A&ction"},
+                                                                {0, "A&ction"},
                                                                 {ID_ACTION_ADD, "&Add"},
                                                                 {ID_ACTION_REMOVE, "&Remove"},
                                                                 {ID_ACTION_REMOVE_ALL, "Remove A&ll"},
                                                                 {0, ""},
                                                                 {ID_ACTION_JOIN, "&Join..."},
-                                                                {0xFFFFFFFF, "&Options"},
+                                                                {0, "&Options"},
                                                                 {ID_OPTIONS_INSERT_DIVIDERS, "&Insert Dividers"}}));
 
     const HRSRC found = ::FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
-    ASSERT_NE(found, nullptr);
     const std::string manifest(static_cast<const char*>(::LockResource(::LoadResource(nullptr, found))),
                                ::SizeofResource(nullptr, found));
-    EXPECT_NE(manifest.find(R"(processorArchitecture="amd64")"), std::string::npos);
-    EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
-    EXPECT_NE(manifest.find(">UTF-8</activeCodePage>"), std::string::npos);
+    for (const char* part :
+         {R"(processorArchitecture="amd64")", "Microsoft.Windows.Common-Controls", ">UTF-8</activeCodePage>"})
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
 }
 
 }  // namespace
