@@ -1,6 +1,7 @@
 // What cordwain-join needs from the console it runs in; one implementation per platform.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <ostream>
 
@@ -14,9 +15,19 @@ bool StderrIsTerminal();
 std::ostream& StandardOutput();
 std::ostream& StandardError();
 
-// Runs `work` on a worker thread and returns when it is done. Each Ctrl+C (or termination
-// request) meanwhile calls `onInterrupt` from an ordinary thread context, never from a signal
-// handler, so it may take locks. Returns whether any interrupt arrived.
-bool RunInterruptible(const std::function<void()>& work, const std::function<void()>& onInterrupt);
+// How a run was asked to end early: not at all, by Ctrl+C (SIGINT), or by a request to terminate
+// (SIGTERM, the console closed).
+enum class Interruption { kNone, kInterrupt, kTerminate };
+
+// How long a first interrupt waits for the work to stop by itself.
+constexpr std::chrono::seconds kStopGrace{1};
+
+// Runs `work` on a worker thread and returns when it is done, with the first interrupt that came.
+// That interrupt calls `onInterrupt` from an ordinary thread, never from a signal handler, so it
+// may take locks. When the work has not stopped within kStopGrace (it is blocked in the system,
+// opening or reading a pipe), or at a second interrupt, `giveUp` is called and the process ends at
+// once with the status it returns.
+Interruption RunInterruptible(const std::function<void()>& work, const std::function<void()>& onInterrupt,
+                              const std::function<int(Interruption)>& giveUp);
 
 }  // namespace cordwain

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <iomanip>
 
+#include "cli/shown_name.h"
+
 namespace cordwain {
 namespace {
 
@@ -20,7 +22,7 @@ void ConsoleProgress::PostPosition(int position)
 
 void ConsoleProgress::ShowCurrentFile(const std::string& path)
 {
-    m_currentFile = path;
+    m_currentFile = ShownName(path);
     if (m_terminal)
         Draw();
 }
@@ -28,7 +30,10 @@ void ConsoleProgress::ShowCurrentFile(const std::string& path)
 void ConsoleProgress::ShowMessage(const std::string& text, const std::string& caption, unsigned)
 {
     ClearLine();
-    m_err << caption << '\n' << text << '\n';
+    std::string shown = text;
+    for (const std::string& name : m_names)
+        shown = WithShownName(shown, name);
+    m_err << caption << '\n' << shown << '\n';
     m_err.flush();
 }
 

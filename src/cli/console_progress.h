@@ -1,9 +1,11 @@
 // The join's progress display on a console: the current file and a bar in thousandths,
-// drawn only on a terminal; message boxes become text on the error stream.
+// drawn only on a terminal; message boxes become text on the error stream. The names of the
+// inputs are shown quoted where they hold control characters.
 #pragma once
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "join/join_host.h"
 
@@ -11,7 +13,10 @@ namespace cordwain {
 
 class ConsoleProgress final : public ProgressSink {
 public:
-    ConsoleProgress(std::ostream& err, bool terminal) : m_err(err), m_terminal(terminal) {}
+    ConsoleProgress(std::ostream& err, bool terminal, std::vector<std::string> names = {})
+        : m_err(err), m_terminal(terminal), m_names(std::move(names))
+    {
+    }
 
     void SetRange() override {}
     bool IsVisible() override { return m_terminal; }
@@ -27,6 +32,7 @@ private:
 
     std::ostream& m_err;
     const bool m_terminal;
+    const std::vector<std::string> m_names;
     std::string m_currentFile;
     int m_position = 0;
     bool m_drawn = false;

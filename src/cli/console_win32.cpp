@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <io.h>
 
-#include <atomic>
 #include <cstdio>
+#include <memory>
 #include <mutex>
 #include <streambuf>
 #include <string>
@@ -15,19 +15,36 @@
 namespace cordwain {
 namespace {
 
+// What the control handler, which runs on a thread of its own, needs of the running join.
+struct InterruptTarget {
+    const std::function<void()>* onInterrupt = nullptr;
+    const std::function<int(Interruption)>* giveUp = nullptr;
+    Interruption first = Interruption::kNone;
+};
 std::mutex g_handlerMutex;
-const std::function<void()>* g_onInterrupt = nullptr;
-std::atomic<bool> g_interrupted{false};
+InterruptTarget g_target;
+HANDLE g_workDone = nullptr;  // signalled when the work has ended
 
 BOOL WINAPI OnConsoleControl(DWORD type)
 {
     if (type != CTRL_C_EVENT && type != CTRL_BREAK_EVENT && type != CTRL_CLOSE_EVENT)
         return FALSE;
+    const Interruption kind = type == CTRL_CLOSE_EVENT ? Interruption::kTerminate : Interruption::kInterrupt;
     try {
-        const std::lock_guard<std::mutex> lock(g_handlerMutex);
-        g_interrupted = true;
-        if (g_onInterrupt)
-            (*g_onInterrupt)();
+        std::unique_lock<std::mutex> lock(g_handlerMutex);
+        if (g_target.giveUp == nullptr)
+            return TRUE;
+        const bool again = g_target.first != Interruption::kNone;
+        if (again)
+            ::ExitProcess(static_cast<UINT>((*g_target.giveUp)(kind)));
+        g_target.first = kind;
+        (*g_target.onInterrupt)();
+        lock.unlock();
+        if (::WaitForSingleObject(g_workDone, static_cast<DWORD>(kStopGrace.count() * 1000)) == WAIT_TIMEOUT) {
+            lock.lock();
+            if (g_target.giveUp != nullptr)
+                ::ExitProcess(static_cast<UINT>((*g_target.giveUp)(kind)));
+        }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "cordwain-join: the interrupt could not be passed on: %s\n", error.what());
     }
@@ -105,20 +122,29 @@ std::ostream& StandardError()
 
 bool StderrIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
 
-bool RunInterruptible(const std::function<void()>& work, const std::function<void()>& onInterrupt)
+Interruption RunInterruptible(const std::function<void()>& work, const std::function<void()>& onInterrupt,
+                              const std::function<int(Interruption)>& giveUp)
 {
+    struct HandleCloser {
+        void operator()(HANDLE handle) const { ::CloseHandle(handle); }
+    };
+    const std::unique_ptr<void, HandleCloser> done(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
     {
         const std::lock_guard<std::mutex> lock(g_handlerMutex);
-        g_onInterrupt = &onInterrupt;
-        g_interrupted = false;
+        g_target = InterruptTarget{&onInterrupt, &giveUp};
+        g_workDone = done.get();
     }
     SetConsoleCtrlHandler(OnConsoleControl, TRUE);
-    std::thread worker(work);
+    std::thread worker([&] {
+        work();
+        ::SetEvent(done.get());
+    });
     worker.join();
     SetConsoleCtrlHandler(OnConsoleControl, FALSE);
     const std::lock_guard<std::mutex> lock(g_handlerMutex);
-    g_onInterrupt = nullptr;
-    return g_interrupted;
+    const Interruption first = g_target.first;
+    g_target = InterruptTarget{};
+    return first;
 }
 
 }  // namespace cordwain

@@ -12,11 +12,13 @@
 #include "cli/digest.h"
 #include "cli/join_args.h"
 #include "cli/piece_set.h"
+#include "cli/shown_name.h"
 #include "join/copy_engine.h"
 #include "join/join_texts.h"
 #include "join/progress_position.h"
 #include "join/output_name.h"
 #include "join/same_file.h"
+#include "join/system_error.h"
 
 namespace cordwain {
 namespace {
@@ -90,20 +92,22 @@ int Verify(const std::string& firstPiece, const std::string& output, std::ostrea
         const std::optional<std::string> actual = HashFile(output, source.kind, progress);
         const char* const hash = HashName(source.kind);
         if (!actual) {
-            err << kProgramName << ": " << output << " could not be read to check its " << hash << " checksum.\n";
+            err << kProgramName << ": " << ShownName(output) << " could not be read to check its " << hash
+                << " checksum.\n";
             return kExitFailed;
         }
         if (*actual == *expected) {
-            err << kProgramName << ": " << output << " matches its " << hash << " checksum in " << source.path << ".\n";
+            err << kProgramName << ": " << ShownName(output) << " matches its " << hash << " checksum in "
+                << ShownName(source.path) << ".\n";
             return kExitJoined;
         }
-        err << kProgramName << ": " << output << " does not match its " << hash << " checksum in " << source.path
-            << ":\n  expected " << *expected << "\n  actual   " << *actual << "\n"
-            << output << " is left as it is; one of the pieces is not what was published.\n";
+        err << kProgramName << ": " << ShownName(output) << " does not match its " << hash << " checksum in "
+            << ShownName(source.path) << ":\n  expected " << *expected << "\n  actual   " << *actual << "\n"
+            << ShownName(output) << " is left as it is; one of the pieces is not what was published.\n";
         return kExitFailed;
     }
-    err << kProgramName << ": no checksum names " << NameOf(output) << " beside " << firstPiece << " (looked in "
-        << NameOf(output) << ".sha256, .sha1 and .md5, and in SHA256SUMS, SHA1SUMS and MD5SUMS).\n";
+    err << kProgramName << ": no checksum names " << ShownName(NameOf(output)) << " beside " << ShownName(firstPiece)
+        << " (looked in " << NameOf(output) << ".sha256, .sha1 and .md5, and in SHA256SUMS, SHA1SUMS and MD5SUMS).\n";
     return kExitFailed;
 }
 
@@ -115,20 +119,20 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
     if (!parsed.error.empty())
         return UsageError(console.err, parsed.error);
     const JoinArgs& args = parsed.args;
-    if (args.help) {
-        console.out << kJoinUsage;
-        return kExitJoined;
-    }
-    if (args.version) {
-        console.out << kJoinVersion;
-        return kExitJoined;
+    if (args.help || args.version) {
+        console.out << (args.help ? kJoinUsage : kJoinVersion) << std::flush;
+        if (console.out)
+            return kExitJoined;
+        console.err << kProgramName << ": the standard output could not be written.\n";
+        return kExitFailed;
     }
     if (args.inputs.empty())
         return UsageError(console.err, "no files to join");
 
+    // A proposal that is the input itself (a name starting with a dot) or a folder is none.
     const std::string output = args.output ? *args.output : SuggestedOutputName(args.inputs.front(), console.classes);
-    if (output.empty()) {
-        return UsageError(console.err, "no output name can be proposed for " + args.inputs.front() +
+    if (output.empty() || NameOf(output).empty() || (!args.output && output == args.inputs.front())) {
+        return UsageError(console.err, "no output name can be proposed for " + ShownName(args.inputs.front()) +
                                            " (its extension is not a number); name the output with -o OUTPUT");
     }
     // The first piece alone stands for its whole set.
@@ -139,14 +143,18 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
         if (set && !set->empty()) {
             inputs = *set;
             if (console.terminal || args.verbose)
-                console.err << kProgramName << ": taking " << inputs.front() << " to " << inputs.back() << " ("
-                            << inputs.size() << (inputs.size() == 1 ? " piece)\n" : " pieces)\n");
+                console.err << kProgramName << ": taking " << ShownName(inputs.front()) << " to "
+                            << ShownName(inputs.back()) << " (" << inputs.size()
+                            << (inputs.size() == 1 ? " piece)\n" : " pieces)\n");
         }
     }
     // Pieces that look wrong are named before anything is written.
     const std::vector<std::string> problems = CheckPieces(inputs, &SizeOf, console.classes);
-    for (const std::string& problem : problems)
+    for (std::string problem : problems) {
+        for (const std::string& input : inputs)
+            problem = WithShownName(problem, input);
         console.err << kProgramName << (args.strict ? ": error: " : ": warning: ") << problem << '\n';
+    }
     if (args.strict && !problems.empty())
         return kExitFailed;
 
@@ -155,29 +163,41 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
         console.err << kOutputInListCaption << '\n' << kOutputInListText << '\n';
         return kExitFailed;
     }
-    if (!args.force && PathExists(output)) {
-        console.err << kProgramName << ": " << output << " already exists; use -f to replace it.\n";
+    if (!args.force && NameTaken(output)) {
+        console.err << kProgramName << ": " << ShownName(output) << " already exists; use -f to replace it.\n";
         return kExitFailed;
     }
 
-    ConsoleProgress progress(console.err, console.terminal);
+    ConsoleProgress progress(console.err, console.terminal, inputs);
     MutexRunGate gate;
     StdioFileSystem files;
     NoPause noPause;
     std::atomic<bool> succeeded{false};
     JoinOutcome outcome;
-
-    const bool interrupted = console.runInterruptible(
+    const auto interrupted = [&](Interruption how) {
+        console.err << kProgramName << ": interrupted; " << ShownName(output) << " holds what was copied until then.\n"
+                    << std::flush;
+        return how == Interruption::kTerminate ? kExitTerminated : kExitInterrupted;
+    };
+    const Interruption interruption = console.runInterruptible(
         [&] {
             outcome = RunJoinJob(JoinServices{list, progress, gate, files, noPause}, JoinRequest{output, args.dividers},
                                  succeeded);
         },
-        [&] { gate.Stop(); });
+        [&] { gate.Stop(); }, interrupted);
 
-    if (interrupted && outcome.stopped) {
-        console.err << kProgramName << ": interrupted; " << output << " holds what was copied until then.\n";
-        return kExitInterrupted;
+    // After the report: the system's reason for each failure, and what the join never reached.
+    for (const FileFailure& failure : files.Failures())
+        console.err << kProgramName << ": " << ShownName(failure.path) << ": " << SystemErrorText(failure.error)
+                    << '\n';
+    if (outcome.stopped && outcome.stoppedAt >= 0) {
+        console.err << "Not copied: ";
+        for (auto i = std::size_t(outcome.stoppedAt); i < inputs.size(); ++i)
+            console.err << (i > std::size_t(outcome.stoppedAt) ? ", " : "") << ShownName(inputs[i]);
+        console.err << '\n';
     }
+    if (interruption != Interruption::kNone && outcome.stopped)
+        return interrupted(interruption);
     if (!outcome.succeeded)
         return kExitFailed;
     return args.verify ? Verify(inputs.front(), output, console.err, progress) : kExitJoined;

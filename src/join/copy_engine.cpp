@@ -127,6 +127,7 @@ JoinOutcome RunJoinJob(const JoinServices& services, const JoinRequest& request,
             // At this point errorSeen can only come from an earlier file: an error in this one ends its loop.
             if (!goOn || errorSeen) {
                 outcome.stopped = true;
+                outcome.stoppedAt = j;
                 break;
             }
             if (kernelStep > 0) {

@@ -29,6 +29,7 @@ struct JoinRequest {
 struct JoinOutcome {
     bool succeeded = false;
     bool stopped = false;       // the stop rule fired: cancel, or an error seen at the next chunk
+    int stoppedAt = -1;         // when it fired, the list entry it fired at: none from there on was copied
     bool outputFailed = false;  // the output could not be created; nothing else was done
     std::string errorLog;       // entries in order of occurrence, each beginning with "\n"
 };

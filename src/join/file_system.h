@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace cordwain {
 
@@ -62,15 +63,27 @@ public:
 constexpr std::size_t kKernelStep = 8 << 20;
 constexpr std::size_t kMaxKernelStep = std::size_t{1} << 30;
 
-// Real files through the C run-time streams, copied inside the kernel where it can (Linux).
+// A file operation that failed, with the system's error code (see join/system_error.h).
+struct FileFailure {
+    std::string path;
+    int error = 0;
+};
+
+// Real files through the C run-time streams, copied inside the kernel where it can (Linux). The
+// output is unbuffered: what a write returned for is in the file, even if the process is ended
+// while another file's read hangs. Every failure is kept, in order, with the system's reason.
 class StdioFileSystem final : public FileSystem {
 public:
     std::int64_t SizeOf(const std::string& path) override;
     std::unique_ptr<FileStream> OpenRead(const std::string& path) override;
     std::unique_ptr<FileStream> CreateWrite(const std::string& path) override;
+    const std::vector<FileFailure>& Failures() const { return m_failures; }
 
 private:
+    std::unique_ptr<FileStream> Open(const std::string& path, const char* mode);
+
     std::size_t m_kernelStep = kKernelStep;
+    std::vector<FileFailure> m_failures;
 };
 
 }  // namespace cordwain

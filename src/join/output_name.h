@@ -25,7 +25,9 @@ struct CharClasses {
 CharClasses SystemCharClasses();
 
 // The output name proposed for a list whose first entry is `firstPath`: the path without an
-// all-digit extension ("film.avi.001" -> "film.avi"), else empty.
+// all-digit extension ("film.avi.001" -> "film.avi"), else empty. An empty extension counts as
+// all digits ("film." -> "film"); a name whose only dot is its first character (".profile",
+// ".001") has no extension to drop, and the path itself comes back unchanged.
 std::string SuggestedOutputName(const std::string& firstPath, const CharClasses& classes = {});
 
 // The folder the output chooser starts in: the first entry's folder without its trailing

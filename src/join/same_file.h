@@ -12,4 +12,8 @@ bool IsSameExistingFile(const std::string& a, const std::string& b);
 // True when something exists at `path`.
 bool PathExists(const std::string& path);
 
+// True when anything has this name, a symbolic link to nothing included: writing there would
+// create or replace a file the user may not mean.
+bool NameTaken(const std::string& path);
+
 }  // namespace cordwain

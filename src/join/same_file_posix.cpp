@@ -20,4 +20,10 @@ bool PathExists(const std::string& path)
     return stat(path.c_str(), &status) == 0;
 }
 
+bool NameTaken(const std::string& path)
+{
+    struct stat status {};
+    return lstat(path.c_str(), &status) == 0;
+}
+
 }  // namespace cordwain

@@ -52,4 +52,7 @@ bool IsSameExistingFile(const std::string& a, const std::string& b)
 
 bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+// The attributes are those of a link itself, never of its target.
+bool NameTaken(const std::string& path) { return PathExists(path); }
+
 }  // namespace cordwain

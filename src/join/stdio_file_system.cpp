@@ -13,6 +13,8 @@
 #include <unistd.h>
 #endif
 
+#include "join/system_error.h"
+
 namespace cordwain {
 namespace {
 
@@ -23,12 +25,21 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 class StdioStream final : public FileStream {
 public:
-    StdioStream(FilePtr file, std::size_t& kernelStep) : m_file(std::move(file)), m_kernelStep(kernelStep) {}
+    StdioStream(FilePtr file, std::string path, std::size_t& kernelStep, std::vector<FileFailure>& failures)
+        : m_file(std::move(file)), m_path(std::move(path)), m_kernelStep(kernelStep), m_failures(failures)
+    {
+    }
 
-    std::size_t Read(char* buffer, std::size_t size) override { return std::fread(buffer, 1, size, m_file.get()); }
+    std::size_t Read(char* buffer, std::size_t size) override
+    {
+        return Checked(std::fread(buffer, 1, size, m_file.get()), size, std::ferror(m_file.get()) != 0);
+    }
     bool AtEnd() const override { return std::feof(m_file.get()) != 0; }
-    std::size_t Write(const char* data, std::size_t size) override { return std::fwrite(data, 1, size, m_file.get()); }
-    bool Close() override { return std::fclose(m_file.release()) == 0; }
+    std::size_t Write(const char* data, std::size_t size) override
+    {
+        return Checked(std::fwrite(data, 1, size, m_file.get()), size, true);
+    }
+    bool Close() override { return Checked(std::fclose(m_file.release()) == 0 ? 1 : 0, 1, true) == 1; }
 
 #ifdef __linux__
     std::size_t KernelCopyStep() const override { return m_kernelStep; }
@@ -68,19 +79,33 @@ private:
     }
 #endif
 
+    // Keeps the system's reason when fewer than `asked` came through and `failed` says why.
+    std::size_t Checked(std::size_t done, std::size_t asked, bool failed)
+    {
+        if (done < asked && failed)
+            m_failures.push_back({m_path, LastSystemError()});
+        return done;
+    }
+
     FilePtr m_file;
+    std::string m_path;
     std::size_t& m_kernelStep;  // the file system's, learned over every copy
+    std::vector<FileFailure>& m_failures;
 };
 
-std::unique_ptr<FileStream> Open(const std::string& path, const char* mode, std::size_t& kernelStep)
+}  // namespace
+
+std::unique_ptr<FileStream> StdioFileSystem::Open(const std::string& path, const char* mode)
 {
     FilePtr file(std::fopen(path.c_str(), mode));
-    if (!file)
+    if (!file) {
+        m_failures.push_back({path, LastSystemError()});
         return nullptr;
-    return std::make_unique<StdioStream>(std::move(file), kernelStep);
+    }
+    if (mode[0] == 'w')
+        std::setvbuf(file.get(), nullptr, _IONBF, 0);
+    return std::make_unique<StdioStream>(std::move(file), path, m_kernelStep, m_failures);
 }
-
-}  // namespace
 
 std::int64_t StdioFileSystem::SizeOf(const std::string& path)
 {
@@ -96,14 +121,8 @@ std::int64_t StdioFileSystem::SizeOf(const std::string& path)
     return static_cast<std::int64_t>(status.st_size);
 }
 
-std::unique_ptr<FileStream> StdioFileSystem::OpenRead(const std::string& path)
-{
-    return Open(path, "rb", m_kernelStep);
-}
+std::unique_ptr<FileStream> StdioFileSystem::OpenRead(const std::string& path) { return Open(path, "rb"); }
 
-std::unique_ptr<FileStream> StdioFileSystem::CreateWrite(const std::string& path)
-{
-    return Open(path, "wb", m_kernelStep);
-}
+std::unique_ptr<FileStream> StdioFileSystem::CreateWrite(const std::string& path) { return Open(path, "wb"); }
 
 }  // namespace cordwain

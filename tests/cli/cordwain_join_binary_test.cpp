@@ -1,5 +1,6 @@
-// The real cordwain-join binary: exit statuses and Ctrl+C while a read is blocked. Every wait
-// here has a limit, so a joiner that misbehaves fails the test instead of hanging the suite.
+// The real cordwain-join binary: exit statuses, and signals while it is blocked in the system.
+// Every wait here has a limit, so a joiner that misbehaves fails the test instead of hanging the
+// suite.
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
@@ -11,7 +12,9 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <string>
 #include <thread>
+#include <tuple>
 
 #include "support/temp_folder.h"
 
@@ -65,28 +68,41 @@ TEST(CordwainJoinBinary, ExitStatuses)
     EXPECT_EQ(ExitStatus(Start({"--bogus"})), 2);
 }
 
-TEST(CordwainJoinBinary, InterruptDuringABlockedReadLeavesThePartialOutput)
+// A signal while the joiner waits in the system for a pipe: it stops within the grace period,
+// keeps what it wrote and exits with 130, or 143 when asked to terminate. A SIGUSR1 from outside
+// changes nothing.
+TEST(CordwainJoinBinary, SignalsEndAJoinBlockedOnAPipe)
 {
-    const TempFolder folder;
-    const std::string first = folder.Write("first", "first part");
-    const std::string pipe = folder.PathOf("pipe");
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    const std::string target = folder.PathOf("out");
-    const pid_t pid = Start({"-o", target, first, pipe});
-
-    // The pipe opens for writing once the joiner has opened it, that is, the copy is under way.
-    int writer = -1;
-    for (const Clock::time_point deadline = Clock::now() + std::chrono::seconds(10);
-         writer < 0 && Clock::now() < deadline; std::this_thread::sleep_for(std::chrono::milliseconds(10)))
-        writer = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
-    ASSERT_GE(writer, 0) << "the joiner never opened the pipe";
-    ASSERT_EQ(write(writer, "late", 4), 4);
-    kill(pid, SIGINT);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    close(writer);  // the blocked read returns its 4 bytes, which the stop keeps out
-
-    EXPECT_EQ(ExitStatus(pid), 130);
-    EXPECT_EQ(ReadAll(target), "first part");
+    const std::tuple<std::vector<int>, bool, int> cases[] = {
+        {{SIGINT}, false, 130},  // no writer ever comes: blocked opening the pipe
+        {{SIGUSR1, SIGINT}, false, 130},
+        {{SIGTERM}, false, 143},
+        {{SIGINT}, true, 130},  // a writer: the read that returns after the stop is not written
+    };
+    for (const auto& [signals, writes, status] : cases) {
+        const TempFolder folder(std::to_string(signals.front()) + (writes ? "w" : ""));
+        const std::string pipe = folder.PathOf("pipe");
+        ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+        const std::string target = folder.PathOf("out");
+        const pid_t pid = Start({"-o", target, folder.Write("first", "first part"), pipe});
+        int writer = -1;
+        for (const Clock::time_point deadline = Clock::now() + std::chrono::seconds(10);
+             (writes ? writer < 0 : ReadAll(target).empty()) && Clock::now() < deadline;
+             std::this_thread::sleep_for(std::chrono::milliseconds(10)))
+            writer = writes ? open(pipe.c_str(), O_WRONLY | O_NONBLOCK) : -1;
+        EXPECT_EQ(writer >= 0 ? write(writer, "late", 4) : 0, writes ? 4 : 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));  // into the blocked call
+        const Clock::time_point sent = Clock::now();
+        for (const int signal : signals) {
+            kill(pid, signal);
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        if (writer >= 0)
+            close(writer);
+        EXPECT_EQ(ExitStatus(pid), status) << signals.back();
+        EXPECT_LT(Clock::now() - sent, std::chrono::seconds(2));
+        EXPECT_EQ(ReadAll(target), "first part");
+    }
 }
 
 }  // namespace

@@ -4,6 +4,10 @@
 #include <cstdio>
 #include <sstream>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 #include "cli/join_tool.h"
 #include "join/join_texts.h"
 #include "join/same_file.h"
@@ -18,20 +22,20 @@ protected:
     {
         out.str("");
         err.str("");
-        const JoinConsole console{out, err, false, CharClasses{},
-                                  [this](const std::function<void()>& work, const std::function<void()>& onInterrupt) {
-                                      if (interruptFirst)
-                                          onInterrupt();
-                                      work();
-                                      return interruptFirst;
-                                  }};
-        return RunJoinTool(arguments, console);
+        const auto run = [this](const std::function<void()>& work, const std::function<void()>& onInterrupt,
+                                const std::function<int(Interruption)>&) {
+            if (interruption != Interruption::kNone)
+                onInterrupt();
+            work();
+            return interruption;
+        };
+        return RunJoinTool(arguments, JoinConsole{out, err, false, CharClasses{}, run});
     }
 
     TempFolder folder;
     std::ostringstream out;
     std::ostringstream err;
-    bool interruptFirst = false;
+    Interruption interruption = Interruption::kNone;
 };
 
 TEST_F(JoinTool, JoinsIntoTheProposedNameOrTheNamedOutput)
@@ -44,16 +48,12 @@ TEST_F(JoinTool, JoinsIntoTheProposedNameOrTheNamedOutput)
 
     EXPECT_EQ(Run({"-d", "-o", folder.PathOf("o"), first}), kExitJoined);
     EXPECT_EQ(ReadAll(folder.PathOf("o")), DividerBlock(first) + "abc" + DividerBlock(second) + "def");
-}
-
 #ifndef _WIN32
-TEST_F(JoinTool, NamesAreBytesNotText)
-{
-    const std::string piece = folder.Write("\xff\xfe-not-utf-8.bin.001", "bytes");  // no valid UTF-8
+    const std::string piece = folder.Write("\xff\xfe-not-utf-8.bin.001", "bytes");  // names are bytes, not text
     EXPECT_EQ(Run({piece}), kExitJoined);
     EXPECT_EQ(ReadAll(folder.PathOf("\xff\xfe-not-utf-8.bin")), "bytes");
-}
 #endif
+}
 
 TEST_F(JoinTool, RefusalsLeaveEveryFileAlone)
 {
@@ -67,6 +67,11 @@ TEST_F(JoinTool, RefusalsLeaveEveryFileAlone)
     EXPECT_EQ(ReadAll(b), "and me");
     EXPECT_EQ(Run({"--force", "-o", b, a}), kExitJoined);
     EXPECT_EQ(ReadAll(b), "keep me");
+#ifndef _WIN32
+    ASSERT_EQ(symlink(folder.PathOf("nowhere").c_str(), folder.PathOf("link").c_str()), 0);
+    EXPECT_EQ(Run({"-o", folder.PathOf("link"), a}), kExitFailed);  // a link to nothing is a name taken
+    EXPECT_FALSE(PathExists(folder.PathOf("nowhere")));
+#endif
 }
 
 TEST_F(JoinTool, UsageErrorsAndTheirStatus)
@@ -75,28 +80,50 @@ TEST_F(JoinTool, UsageErrorsAndTheirStatus)
     EXPECT_NE(err.str().find("-o OUTPUT"), std::string::npos);
     EXPECT_EQ(Run({}), kExitUsage);
     EXPECT_EQ(Run({"-x"}), kExitUsage);
+    // A name starting with a dot proposes itself, "./.001" a folder: neither is a proposal.
+    for (const std::string& name : {folder.Write(".profile", "p"), folder.PathOf(".001")})
+        EXPECT_EQ(Run({name}), kExitUsage) << name;
     EXPECT_EQ(Run({"--version"}), kExitJoined);
     EXPECT_EQ(out.str(), "cordwain-join 2.1\n");
     EXPECT_EQ(Run({"--help"}), kExitJoined);
     EXPECT_EQ(out.str().rfind("Usage: cordwain-join ", 0), 0u);
+    std::ostream unwritable(nullptr);  // as a full disk refuses the text
+    EXPECT_EQ(RunJoinTool({"--version"}, JoinConsole{unwritable, err, false, CharClasses{}, nullptr}), kExitFailed);
 }
 
-TEST_F(JoinTool, FailuresGiveTheReportAndStatusOne)
+// After the report: the system's reason for each failure, and the inputs never reached; a name
+// that could fake a line or steer the terminal is quoted.
+TEST_F(JoinTool, FailuresGiveTheReportTheReasonsAndStatusOne)
 {
     const std::string a = folder.Write("a", "a");
-    EXPECT_EQ(Run({"-o", folder.PathOf("t"), a, folder.PathOf("gone")}), kExitFailed);
-    EXPECT_EQ(err.str(), std::string("Well...\n") + ErrorReportText(OpenFailureEntry(folder.PathOf("gone"))) + "\n");
+    const std::string gone = folder.PathOf("gone\n\x1b[31m");
+    const std::string shown = "'" + gone.substr(0, gone.size() - 6) + "'$'\\n'''$'\\033''[31m'";
+    const std::string b = folder.Write("b", "b");
+    EXPECT_EQ(Run({"-o", folder.PathOf("t"), a, gone, b, folder.PathOf("c")}), kExitFailed);
+    const std::string report = "Well...\n" + ErrorReportText(OpenFailureEntry(shown)) + "\ncordwain-join: " + shown;
+    EXPECT_EQ(err.str().substr(0, report.size() + 2), report + ": ");
+    EXPECT_EQ(err.str().substr(err.str().find('\n', report.size())),
+              "\nNot copied: " + b + ", " + folder.PathOf("c") + "\n");
     EXPECT_EQ(ReadAll(folder.PathOf("t")), "a");
     EXPECT_EQ(Run({"-o", folder.PathOf("no/such/dir"), a}), kExitFailed);
-    EXPECT_EQ(err.str(), std::string("Oh, no!\n") + kOutputOpenFailedText + "\n");
+    EXPECT_EQ(err.str().rfind(std::string("Oh, no!\n") + kOutputOpenFailedText +
+                                  "\ncordwain-join: " + folder.PathOf("no/such/dir") + ": ",
+                              0),
+              0u);
+#ifndef _WIN32
+    EXPECT_NE(err.str().find(": No such file or directory\n"), std::string::npos);
+#endif
 }
 
 TEST_F(JoinTool, InterruptTakesTheCancelPathAndLeavesThePartialOutput)
 {
     const std::string a = folder.Write("a", "data");
-    interruptFirst = true;
-    EXPECT_EQ(Run({"-d", "-o", folder.PathOf("t"), a}), kExitInterrupted);
-    EXPECT_EQ(ReadAll(folder.PathOf("t")), DividerBlock(a));
+    for (const auto& [how, status] : {std::pair(Interruption::kInterrupt, kExitInterrupted),
+                                      std::pair(Interruption::kTerminate, kExitTerminated)}) {
+        interruption = how;
+        EXPECT_EQ(Run({"-d", "-f", "-o", folder.PathOf("t"), a}), status);
+        EXPECT_EQ(ReadAll(folder.PathOf("t")), DividerBlock(a));
+    }
 }
 
 TEST_F(JoinTool, FirstPieceAloneStandsForItsWholeSet)
