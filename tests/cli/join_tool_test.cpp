@@ -112,6 +112,9 @@ TEST_F(JoinTool, FailuresGiveTheReportTheReasonsAndStatusOne)
               0u);
 #ifndef _WIN32
     EXPECT_NE(err.str().find(": No such file or directory\n"), std::string::npos);
+    EXPECT_EQ(Run({"-f", "-o", "/dev/full", a}), kExitFailed);  // a device that is always full
+    EXPECT_NE(err.str().find(WriteFailureEntry(a) + "\n\nSorry"), std::string::npos);
+    EXPECT_NE(err.str().find("cordwain-join: /dev/full: No space left on device\n"), std::string::npos);
 #endif
 }
 

@@ -2,8 +2,6 @@
 // single byte, and the fixed exchange order that places equal texts.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "filelist/sort_order.h"
 
 namespace cordwain {
@@ -56,29 +54,6 @@ TEST(CompareListTexts, OrdersByTheFoldedCharacters)
         EXPECT_EQ((CompareListTexts(left, right, codePage) > 0) - (CompareListTexts(left, right, codePage) < 0), sign)
             << left << " against " << right;
         EXPECT_EQ((CompareListTexts(right, left, codePage) > 0) - (CompareListTexts(right, left, codePage) < 0), -sign);
-    }
-}
-
-// The sort folds each text once into a key; it must place every text, equal ones included,
-// exactly where the exchange sort over the direct comparison does.
-TEST(SortListTexts, KeysSortExactlyAsTheComparison)
-{
-    std::mt19937 random(777);
-    const std::string alphabet = "aAzZ_\\.0\x81\x95\x5C\x82\x60\x61\xA5\xFF@[";
-    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
-    for (const CodePage& codePage : {CodePage(), DoubleByteCodePage()}) {
-        for (int round = 0; round < 20; ++round) {
-            Texts texts(40);
-            for (std::string& text : texts) {
-                text.resize(pick(random) % 6);
-                for (char& byte : text)
-                    byte = alphabet[pick(random)];
-            }
-            Texts expected = texts;
-            ExchangeSort(expected,
-                         [&](const std::string& a, const std::string& b) { return CompareListTexts(a, b, codePage); });
-            EXPECT_EQ(Sorted(texts, codePage), expected);
-        }
     }
 }
 

@@ -1,7 +1,6 @@
 // The join engine: bytes in list order, dividers, progress, the stop rule, the report, success;
-// over made-up files for faults real ones can't show, and over real files for the bytes on disk.
+// over made-up files, for faults real ones can't show (the joiner's tests run it on real files).
 #include <algorithm>
-#include <filesystem>
 
 #include "engine_fixture.h"
 #include "join/join_texts.h"
@@ -181,32 +180,6 @@ TEST_P(JoinEngine, ListIsAskedAfreshNotCopiedAndKernelRefusalsGoOnThroughTheBuff
     EXPECT_TRUE(Run().succeeded);
     EXPECT_EQ(asked, (Strings{"a", "b", "a", "b", "c"}));
     EXPECT_EQ(written, files["a"].bytes + "23");
-}
-
-TEST_P(JoinEngine, RealFilesOnDisk)
-{
-    const TempFolder folder;
-    StdioFileSystem disk;
-    const std::string a = folder.Write("a", Pattern(kChunk + 7, 9));
-    const std::string output = folder.PathOf("joined.out");
-    std::filesystem::create_directories(folder.PathOf("sub"));
-    paths = {a, folder.PathOf("sub"), folder.Write("b", "bee")};
-    const JoinOutcome outcome = Run(true, &disk, output);
-#ifdef _WIN32
-    // The Windows run-time refuses to open a folder as a stream.
-    EXPECT_EQ(outcome.errorLog, OpenFailureEntry(paths[1]));
-    EXPECT_EQ(ReadAll(output), DividerBlock(a) + Pattern(kChunk + 7, 9) + DividerBlock(paths[2]));
-#else
-    // glibc opens it; the first read fails without reaching the end.
-    EXPECT_EQ(outcome.errorLog, ReadFailureEntry(paths[1]));
-    EXPECT_EQ(ReadAll(output),
-              DividerBlock(a) + Pattern(kChunk + 7, 9) + DividerBlock(paths[1]) + DividerBlock(paths[2]));
-    paths = {a};  // a device that is always full: a short write, or a close that fails
-    EXPECT_EQ(Run(false, &disk, "/dev/full").errorLog, WriteFailureEntry(a));
-    paths = {folder.Write("small", "small")};
-    EXPECT_EQ(Run(false, &disk, "/dev/full").errorLog, WriteFailureEntry(paths[0]));
-#endif
-    EXPECT_TRUE(Run(false, &disk, folder.PathOf("no-such-folder/out")).outputFailed);
 }
 
 INSTANTIATE_TEST_SUITE_P(BufferAndKernel, JoinEngine, ::testing::Bool());

@@ -1,5 +1,6 @@
 // A private folder of real files for one test, removed afterwards, and the file helpers every
-// suite shares.
+// suite shares. Names are joined as bytes, so a UTF-8 name reaches the system's narrow functions
+// unchanged.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,19 +12,17 @@
 
 namespace cordwain {
 
-// Names are joined as bytes, so a UTF-8 name reaches the system's narrow functions unchanged.
 class TempFolder {
 public:
-    // `tag` tells apart the folders of one test.
+    // Named after the running test; `tag` tells apart the folders of one test.
     explicit TempFolder(const std::string& tag = "")
     {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const std::filesystem::path path =
-            std::filesystem::temp_directory_path() /
-            (std::string("cordwain-") + info->test_suite_name() + "-" + info->name() + tag);
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-        m_path = path.string();
+        const auto* const test = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_path = (std::filesystem::temp_directory_path() /
+                  (std::string("cordwain-") + test->test_suite_name() + "-" + test->name() + tag))
+                     .string();
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
     }
     ~TempFolder()
     {
@@ -36,18 +35,16 @@ public:
     const std::string& Path() const { return m_path; }
     std::string PathOf(const std::string& name) const
     {
-        return m_path + static_cast<char>(std::filesystem::path::preferred_separator) + name;
+        return m_path + char(std::filesystem::path::preferred_separator) + name;
     }
-
     std::string Write(const std::string& name, const std::string& content) const
     {
-        const std::string path = PathOf(name);
-        std::ofstream(path, std::ios::binary) << content;
-        return path;
+        std::ofstream(PathOf(name), std::ios::binary) << content;
+        return PathOf(name);
     }
 
 private:
-    std::string m_path;  // ASCII: the temp folder and the test's name
+    std::string m_path;
 };
 
 inline std::string ReadAll(const std::string& path)
