@@ -1,4 +1,4 @@
-// The real cordwain-join binary: exit statuses, and signals while it is blocked in the system.
+// The real cordwain-join binary under signals while it is blocked in the system.
 // Every wait here has a limit, so a joiner that misbehaves fails the test instead of hanging the
 // suite.
 #include <gtest/gtest.h>
@@ -55,17 +55,6 @@ int ExitStatus(pid_t pid, std::chrono::seconds limit = std::chrono::seconds(10))
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-TEST(CordwainJoinBinary, ExitStatuses)
-{
-    const TempFolder folder;
-    const std::string piece = folder.Write("x.001", "x");
-    EXPECT_EQ(ExitStatus(Start({piece})), 0);
-    EXPECT_EQ(ReadAll(folder.PathOf("x")), "x");
-    EXPECT_EQ(ExitStatus(Start({piece})), 1);                                                   // exists now
-    EXPECT_EQ(ExitStatus(Start({"-o", folder.PathOf("y"), folder.PathOf("gone"), piece})), 1);  // stopped by an error
-    EXPECT_EQ(ExitStatus(Start({"--bogus"})), 2);
 }
 
 // A signal while the joiner waits in the system for a pipe: it stops within the grace period,

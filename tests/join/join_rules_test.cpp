@@ -1,10 +1,9 @@
-// Progress arithmetic, the engine's texts, the output-name rules and the output-is-an-input check.
+// Progress arithmetic, the output-name rules and the output-is-an-input check.
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <limits>
 
-#include "join/join_texts.h"
 #include "join/output_name.h"
 #include "join/progress_position.h"
 #include "join/same_file.h"
@@ -23,17 +22,6 @@ TEST(ProgressPosition, ThousandthsTruncatedThenTheLowSixteenBitsAsSigned)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ProgressPosition(c[0], c[1]), c[2]) << c[0] << " of " << c[1];
-}
-
-TEST(JoinTexts, ReportEntries)
-{
-    EXPECT_EQ(ErrorReportText(OpenFailureEntry("x") + ReadFailureEntry("y")),
-              "Trying to copy all the files, these errors occurred:\n\n\nCould not open x\nCould not read y to the "
-              "end.\n\nSorry it didn't turn out.  I did what I could.");
-    EXPECT_EQ(WriteFailureEntry("p"),
-              "\nI was trying to copy the content of this little jewel:\n[p].\nThe attempt to write to the output "
-              "file failed.  There are a number of reasons this can happen,\nbut a common one is that you don't "
-              "have enough free disk space.  I didn't try to copy any more files.\n");
 }
 
 struct Paths final : JoinList {

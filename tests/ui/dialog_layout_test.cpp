@@ -1,11 +1,9 @@
-// The resize layout's arithmetic, its batch of moves and the collapse-overlaps pass, and the main
-// window's table on the main window's own rectangles.
+// The resize layout's arithmetic, its batch of moves and the collapse-overlaps pass. The main
+// window's own table is checked on the live window.
 #include <gtest/gtest.h>
 
 #include "fake_layout_window.h"
-#include "res/resource.h"
 #include "ui/dialog_layout.h"
-#include "ui/main_layout_table.h"
 
 namespace cordwain {
 namespace {
@@ -164,55 +162,6 @@ TEST(DialogLayout, CollapseOverlapsMovesOverlappingControlsToTheOrigin)
         layout.Reposition();
         EXPECT_EQ(window.controls, c.expected) << c.name;
     }
-}
-
-// The main window's table on its template at a base unit of 6 x 13 pixels, client 555 x 327.
-TEST(MainLayoutTable, ControlsFollowTheWindowFromTheirCapturedRectangles)
-{
-    const Rects captured = {
-        {IDC_JOIN, {440, 11, 545, 34}},
-        {kMainExitButtonId, {440, 293, 545, 315}},
-        {IDC_ABOUT, {440, 263, 545, 286}},
-        {IDC_OPTIONS_LABEL, {449, 124, 491, 137}},
-        {IDC_INSERT_DIVIDERS, {449, 140, 545, 163}},
-        {IDC_FILE_LIST, {21, 26, 416, 257}},
-        {IDC_NOTE, {24, 297, 329, 315}},
-        {IDC_ADD, {21, 263, 110, 286}},
-        {IDC_REMOVE, {123, 263, 212, 286}},
-        {IDC_REMOVE_ALL, {225, 263, 314, 286}},
-        {IDC_SORT_LIST, {327, 263, 416, 286}},
-        {IDC_FILES_GROUP, {11, 11, 431, 296}},
-    };
-    // 300 wider and 200 higher: the right column moves right, the bottom row down; the label's top
-    // is 124 * 527 / 327 = 199; the list grows and the buttons keep their fractions of its width.
-    const Rects at855x527 = {
-        {IDC_JOIN, {740, 11, 845, 34}},
-        {kMainExitButtonId, {740, 493, 845, 515}},
-        {IDC_ABOUT, {740, 463, 845, 486}},
-        {IDC_OPTIONS_LABEL, {749, 199, 791, 212}},
-        {IDC_INSERT_DIVIDERS, {749, 215, 845, 238}},
-        {IDC_FILE_LIST, {21, 26, 716, 457}},
-        {IDC_NOTE, {24, 497, 329, 515}},
-        {IDC_ADD, {21, 463, 178, 486}},
-        {IDC_REMOVE, {200, 463, 358, 486}},
-        {IDC_REMOVE_ALL, {379, 463, 537, 486}},
-        {IDC_SORT_LIST, {559, 463, 716, 486}},
-        {IDC_FILES_GROUP, {11, 11, 731, 496}},
-    };
-    FakeLayoutWindow window;
-    window.controls = captured;
-    window.SetClientSize(555, 327);
-    CDialogLayout layout;
-    ASSERT_TRUE(layout.Init(window, std::nullopt, g_mainDlgLayout, kMainDlgLayoutRows, false));
-    const std::pair<std::int32_t, std::int32_t> sizes[] = {{555, 327}, {1000, 700}, {601, 333}, {855, 527}};
-    for (const auto& [width, height] : sizes) {
-        window.SetClientSize(width, height);
-        layout.Reposition();
-    }
-    EXPECT_EQ(window.controls, at855x527);  // nothing accumulated on the way
-    window.SetClientSize(555, 327);
-    layout.Reposition();
-    EXPECT_EQ(window.controls, captured);
 }
 
 }  // namespace
