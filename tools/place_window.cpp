@@ -1,6 +1,7 @@
 // place_window: finds a top-level window by its caption and sizes, maximises or minimises it,
-// so scripts/screenshot can show the program at the sizes a user would.
-//   place_window "Cordwain" 800 600   (or max, min, or show: only wait until it is there)
+// so scripts/screenshot can show the program at the sizes a user would; or closes it, so
+// scripts/check-packages can start a packaged program and end it as a user would.
+//   place_window "Cordwain" 800 600   (or max, min, show: only wait until it is there, or close)
 #include <windows.h>
 
 #include <cstdio>
@@ -24,13 +25,23 @@ HWND WaitForWindow(const char* caption)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: place_window CAPTION (WIDTH HEIGHT | max | min | show)\n");
+        std::fprintf(stderr, "usage: place_window CAPTION (WIDTH HEIGHT | max | min | show | close)\n");
         return 2;
     }
     HWND window = WaitForWindow(argv[1]);
     if (window == nullptr) {
         std::fprintf(stderr, "place_window: no window called \"%s\"\n", argv[1]);
         return 1;
+    }
+    if (std::strcmp(argv[2], "close") == 0) {
+        ::PostMessageA(window, WM_CLOSE, 0, 0);
+        for (int attempt = 0; attempt < 50 && ::IsWindow(window); ++attempt)
+            ::Sleep(100);
+        if (::IsWindow(window)) {
+            std::fprintf(stderr, "place_window: \"%s\" is still open\n", argv[1]);
+            return 1;
+        }
+        return 0;
     }
     if (std::strcmp(argv[2], "show") == 0) {
         // already there: nothing to change

@@ -2,6 +2,8 @@
 // argument or the rest of its own (-oOUT), long options take "=" or the next argument.
 #include "cli/join_args.h"
 
+#include "res/version.h"
+
 namespace cordwain {
 
 const char kJoinUsage[] =
@@ -26,9 +28,9 @@ const char kJoinUsage[] =
     "\n"
     "Exit status: 0 when every file was joined (and, with --verify, the checksum matched),\n"
     "1 when something went wrong, 2 for a mistake on the command line, 130 when\n"
-    "interrupted.\n";
+    "interrupted, 143 when asked to terminate.\n";
 
-const char kJoinVersion[] = "cordwain-join 2.1\n";
+const char kJoinVersion[] = CORDWAIN_JOIN_VERSION_LINE;
 
 namespace {
 
