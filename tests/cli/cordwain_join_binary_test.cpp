@@ -25,7 +25,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-pid_t Start(std::vector<std::string> arguments)
+// Starts the joiner with its messages going to `messages`.
+pid_t Start(std::vector<std::string> arguments, const std::string& messages)
 {
     arguments.insert(arguments.begin(), CORDWAIN_JOIN_EXE);
     std::vector<char*> argv;
@@ -34,7 +35,7 @@ pid_t Start(std::vector<std::string> arguments)
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, messages.c_str(), O_WRONLY | O_CREAT, 0600);
     pid_t pid = 0;
     EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
     posix_spawn_file_actions_destroy(&actions);
@@ -59,7 +60,7 @@ int ExitStatus(pid_t pid, std::chrono::seconds limit = std::chrono::seconds(10))
 
 // A signal while the joiner waits in the system for a pipe: it stops within the grace period,
 // keeps what it wrote and exits with 130, or 143 when asked to terminate. A SIGUSR1 from outside
-// changes nothing.
+// changes nothing. A join that can still stop by itself does, and names what it never copied.
 TEST(CordwainJoinBinary, SignalsEndAJoinBlockedOnAPipe)
 {
     const std::tuple<std::vector<int>, bool, int> cases[] = {
@@ -73,7 +74,7 @@ TEST(CordwainJoinBinary, SignalsEndAJoinBlockedOnAPipe)
         const std::string pipe = folder.PathOf("pipe");
         ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
         const std::string target = folder.PathOf("out");
-        const pid_t pid = Start({"-o", target, folder.Write("first", "first part"), pipe});
+        const pid_t pid = Start({"-o", target, folder.Write("first", "first part"), pipe}, folder.PathOf("messages"));
         int writer = -1;
         for (const Clock::time_point deadline = Clock::now() + std::chrono::seconds(10);
              (writes ? writer < 0 : ReadAll(target).empty()) && Clock::now() < deadline;
@@ -91,6 +92,7 @@ TEST(CordwainJoinBinary, SignalsEndAJoinBlockedOnAPipe)
         EXPECT_EQ(ExitStatus(pid), status) << signals.back();
         EXPECT_LT(Clock::now() - sent, std::chrono::seconds(2));
         EXPECT_EQ(ReadAll(target), "first part");
+        EXPECT_EQ(ReadAll(folder.PathOf("messages")).find("Not copied: " + pipe) != std::string::npos, writes);
     }
 }
 

@@ -96,8 +96,8 @@ TEST_F(JoinTool, UsageErrorsAndTheirStatus)
 TEST_F(JoinTool, FailuresGiveTheReportTheReasonsAndStatusOne)
 {
     const std::string a = folder.Write("a", "a");
-    const std::string gone = folder.PathOf("gone\n\x1b[31m");
-    const std::string shown = "'" + gone.substr(0, gone.size() - 6) + "'$'\\n'''$'\\033''[31m'";
+    const std::string gone = folder.PathOf("gone\n\a\x1b[31m");
+    const std::string shown = "'" + gone.substr(0, gone.size() - 7) + "'$'\\n'''$'\\a'''$'\\033''[31m'";
     const std::string b = folder.Write("b", "b");
     EXPECT_EQ(Run({"-o", folder.PathOf("t"), a, gone, b, folder.PathOf("c")}), kExitFailed);
     const std::string report = "Well...\n" + ErrorReportText(OpenFailureEntry(shown)) + "\ncordwain-join: " + shown;

@@ -110,6 +110,9 @@ TEST(DialogLayout, PassesStartAfreshAfterInitAndAfterAFailedDeferral)
     const LAYOUT_ROW rows[] = {Stretched(1), Stretched(2), Stretched(3)};
     for (int init = 0; init < 2; ++init)
         ASSERT_TRUE(layout.Init(window, std::nullopt, rows, 3, false));
+    EXPECT_TRUE(layout.Reposition());
+    EXPECT_EQ(window.deferred, (std::vector<std::int32_t>{1, 2, 3}));  // the second Init replaced the first
+    window.deferred.clear();
     window.failingDeferral = 1;
     window.SetClientSize(500, 300);
     EXPECT_FALSE(layout.Reposition());
