@@ -1,8 +1,7 @@
-// The list rules over the in-memory list box: the extent upkeep, drops, Remove, Remove All and
-// Sort List's rebuild.
+// The list rules over the in-memory list box: the extent upkeep, Remove, Remove All and Sort
+// List's rebuild. Drops are checked on the real list box.
 #include <gtest/gtest.h>
 
-#include "filelist/dropped_files.h"
 #include "filelist/list_commands.h"
 #include "memory_list_box.h"
 
@@ -48,22 +47,6 @@ TEST(HorizontalExtent, TextWidthMargins)
     EXPECT_EQ(TextWidthFromTabbedExtent(0x00100050u), 0x50 + 2);  // the height in the high word is ignored
     EXPECT_EQ(TextWidthFromTabbedExtent(0x0010FFFFu), -1 + 2);    // the low word is signed
     EXPECT_EQ(TextWidthFromTabbedExtent(0x00108000u), -0x8000 + 2);
-}
-
-std::uint32_t AttributesOf(const std::string& path)
-{
-    if (path.find("folder") != std::string::npos)
-        return kFileAttributeDirectory | 0x02;
-    return path.find("gone") != std::string::npos ? 0xFFFFFFFF : 0x20;
-}
-
-TEST(DroppedFiles, PlainFilesOnlyInDropOrderAfterTheListAndDuplicatesToo)
-{
-    MemoryListBox list({"C:\\old.txt"});
-    AppendDroppedFiles(list, {"C:\\z.txt", "C:\\folder", "C:\\gone.txt", "C:\\old.txt", "C:\\longer name.txt"},
-                       &AttributesOf);
-    EXPECT_EQ(list.Texts(), (Texts{"C:\\old.txt", "C:\\z.txt", "C:\\old.txt", "C:\\longer name.txt"}));
-    EXPECT_EQ(list.Extent(), 18);
 }
 
 TEST(ListCommands, RemoveTakesOnlyTheSelection)

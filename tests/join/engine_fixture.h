@@ -29,14 +29,14 @@ struct EngineFixture : ::testing::TestWithParam<bool>, JoinList, ProgressSink, R
         files[path] = std::move(file), paths.push_back(path);
     }
 
-    // Runs one job over this fixture (or over `other` files) and checks what every job must keep.
-    JoinOutcome Run(bool dividers = false, FileSystem* other = nullptr, const std::string& output = "out")
+    // Runs one job and checks what every job must keep.
+    JoinOutcome Run(bool dividers = false)
     {
         events.clear();
         positions.clear();
         reads = 0;
         const JoinOutcome outcome =
-            RunJoinJob(JoinServices{*this, *this, *this, other ? *other : *this, *this}, {output, dividers}, succeeded);
+            RunJoinJob(JoinServices{*this, *this, *this, *this, *this}, {"out", dividers}, succeeded);
         EXPECT_EQ(succeeded.load(), outcome.succeeded);  // set before the close is asked for
         EXPECT_EQ(events.back(), "close");               // the job's last act
         EXPECT_FALSE(held);
