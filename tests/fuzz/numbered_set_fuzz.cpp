@@ -1,0 +1,24 @@
+// A set found from its first piece differs from it only in the number, so it never leaves that
+// folder; and any checksum file text is read without a crash.
+#include "cli/checksum_file.h"
+#include "cli/piece_set.h"
+#include "fuzz_target.h"
+
+using namespace cordwain;
+
+void FuzzOne(FuzzedDataProvider& input)
+{
+    const auto kind = static_cast<HashKind>(input.ConsumeIntegralInRange(0, 2));
+    const std::string name = input.ConsumeRandomLengthString(64);
+    FindDigest(input.ConsumeRandomLengthString(512), name, kind, input.ConsumeBool());
+
+    const std::string first = input.ConsumeRandomLengthString(64);
+    const std::size_t keep = first.find_last_not_of("0123456789") + 1;
+    const auto exists = [&](const std::string& piece) {
+        assert(piece.compare(0, keep, first, 0, keep) == 0 &&
+               piece.find_first_not_of("0123456789", keep) == std::string::npos);
+        return input.ConsumeBool();
+    };
+    const auto isLeadByte = [](unsigned char byte) { return byte >= 0x81 && byte <= 0x9F; };
+    ExpandNumberedSet(first, exists, CharClasses{input.ConsumeBool() ? +isLeadByte : NoLeadBytes});
+}
