@@ -16,14 +16,6 @@ Strings QueuedBy(const std::string& line)
 }
 
 // Where tokens split is checked against the line they came from by a fuzz target.
-TEST(CommandLineTokens, ParseAppendsAndAskingPastTheEndThrows)
-{
-    CCommandLineTokens tokens;
-    EXPECT_EQ(tokens.Parse("prog.exe a b"), 2U);
-    EXPECT_EQ(tokens.Parse("prog.exe c"), 3U);
-    EXPECT_THROW(tokens.GetToken(3), std::out_of_range);
-}
-
 TEST(CommandLineTokens, FileSwitchesAreQueuedInOrderUntilAShortToken)
 {
     struct Case {

@@ -128,21 +128,15 @@ TEST(DialogLayout, CollapseOverlapsMovesOverlappingControlsToTheOrigin)
 {
     struct Case {
         const char* name;
-        bool collapse;
         std::set<std::int32_t> hidden;
         std::map<std::int32_t, std::uint32_t> styles;
         Rects expected;
     };
     const Rects start = {{1, Rect{0, 0, 50, 50}}, {2, Rect{40, 40, 80, 80}}, {3, Rect{50, 0, 90, 45}}};
     const Case cases[] = {
-        {"2 collapses; 3 then overlaps nothing that stands",
-         true,
-         {},
-         {},
-         {{1, start.at(1)}, {2, Rect{}}, {3, start.at(3)}}},
-        {"a hidden 1 collapses nothing", true, {1}, {}, {{1, start.at(1)}, {2, start.at(2)}, {3, Rect{}}}},
+        {"2 collapses; 3 then overlaps nothing that stands", {}, {}, {{1, start.at(1)}, {2, Rect{}}, {3, start.at(3)}}},
+        {"a hidden 1 collapses nothing", {1}, {}, {{1, start.at(1)}, {2, start.at(2)}, {3, Rect{}}}},
         {"a clipping 1 collapses nothing",
-         true,
          {},
          {{1, kStyleClipSiblings}},
          {{1, start.at(1)}, {2, start.at(2)}, {3, Rect{}}}},
@@ -155,7 +149,7 @@ TEST(DialogLayout, CollapseOverlapsMovesOverlappingControlsToTheOrigin)
         window.hidden = c.hidden;
         window.styles = c.styles;
         CDialogLayout layout;
-        ASSERT_TRUE(layout.Init(window, std::nullopt, rows, 3, c.collapse));
+        ASSERT_TRUE(layout.Init(window, std::nullopt, rows, 3, true));
         layout.Reposition();
         EXPECT_EQ(window.controls, c.expected) << c.name;
     }

@@ -1,6 +1,5 @@
 // The file list on the real main window: real drops, drags through the drag list's registered
-// notification, and Add through the real open dialog as a user drives it, the extent kept in the
-// list's own font throughout.
+// notification, and Add through the real open dialog as a user drives it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -36,10 +35,6 @@ int Width(HWND list, const std::string& text)
     return size.cx + 3;
 }
 
-LRESULT Extent(HWND list) { return ::SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0); }
-
-void Append(HWND list, const std::string& text) { ::SendMessageW(list, LB_ADDSTRING, 0, LPARAM(Wide(text).c_str())); }
-
 // A drop as the shell builds it: DROPFILES, then each wide name with its terminator, then one more.
 HGLOBAL MakeDrop(const Items& names)
 {
@@ -48,14 +43,51 @@ HGLOBAL MakeDrop(const Items& names)
         text += Wide(name) + L'\0';
     const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + (text.size() + 1) * 2);
     auto* const header = static_cast<DROPFILES*>(::GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = TRUE;
+    *header = DROPFILES{sizeof(DROPFILES), POINT{}, FALSE, TRUE};  // wide names after the header
     std::memcpy(header + 1, text.data(), text.size() * 2);
     ::GlobalUnlock(memory);
     return memory;
 }
 
-TEST(FileListBox, DropsAndDragsKeepTheOrderTheNamesAndTheExtent)
+// Opens the Add dialog and checks what it is given; shows `folder` (holding `count` files), selects
+// them all as Ctrl+A would and ends with `button`. Appends the names shown, with the folder, to `shown`.
+void AddAll(HWND window, bool fromMenu, const std::string& folder, int count, int button, Items& shown)
+{
+    fromMenu ? ChooseMenuItem(window, ID_ACTION_ADD) : ClickButton(window, IDC_ADD);
+    const HWND open = WaitForWindow("Open");
+    const CFileDialog* const given = FileDialogObject(open);
+    ASSERT_NE(given, nullptr);
+    EXPECT_EQ(std::string(given->m_ofn.lpstrFilter, 47),
+              std::string("All Files (*.*)\0*.*\0Text Files (*.txt)\0*.txt\0\0", 47));
+    EXPECT_STREQ(given->m_ofn.lpstrDefExt, "*.*");
+    constexpr DWORD kAsked = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_ENABLEHOOK;
+    EXPECT_EQ(given->m_ofn.Flags & (kAsked | OFN_HIDEREADONLY), kAsked);  // the dialog may add its own
+    EXPECT_EQ(given->m_ofn.nMaxFile, 10000u);
+    AnswerFileDialog(open, folder);
+    HWND view = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        const HWND shell = ::FindWindowExA(open, nullptr, "SHELLDLL_DefView", nullptr);
+        view = shell != nullptr ? ::FindWindowExA(shell, nullptr, "SysListView32", nullptr) : nullptr;
+        return view != nullptr && ::SendMessageW(view, LVM_GETITEMCOUNT, 0, 0) == count;
+    }));
+    LVITEMW item{};
+    item.stateMask = item.state = LVIS_SELECTED;
+    ::SendMessageW(view, LVM_SETITEMSTATE, WPARAM(-1), LPARAM(&item));
+    wchar_t text[MAX_PATH] = {};
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    for (int i = 0; i < count; ++i) {
+        ::SendMessageW(view, LVM_GETITEMTEXTW, WPARAM(i), LPARAM(&item));
+        shown.push_back(folder + "\\" + Utf8(text));
+    }
+    ClickButton(open, button);
+    WaitUntil([&] { return ::IsWindowEnabled(window) != FALSE; });
+}
+
+// Add's selections: a few files in the dialog's order, one listed already; then past the 10,000-character
+// result buffer: 300 names whose quoted text alone takes 14,100 characters, 240 names of 40 UTF-16 units,
+// past it in units, and 200 of them, whose 8,600 units fit but whose 14,400 bytes of UTF-8 do not.
+TEST(FileListBox, DropsDragsAndAddsKeepTheOrderTheNamesAndTheExtent)
 {
     const TempFolder folder;
     const std::string first = folder.Write("first.bin", "1");
@@ -68,18 +100,36 @@ TEST(FileListBox, DropsAndDragsKeepTheOrderTheNamesAndTheExtent)
     folder.Write(longPath.substr(folder.Path().size() + 1, 258 - folder.Path().size()), "");
     // Where the system's A functions stop at MAX_PATH, the whole name is unreadable and skipped.
     const bool longNamesWork = ::GetFileAttributesA(longPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const TempFolder few("-few");
+    const TempFolder ascii("-ascii");
+    const TempFolder units("-units");
+    const TempFolder bytes("-bytes");
+    const std::string listed = few.Write("b-Grüße-日本-😀.txt", "");  // out of name order: the dialog orders
+    few.Write("c-third.dat", "");
+    few.Write("a-first.txt", "");
+    char name[96] = {};
+    for (int i = 0; i < 300; ++i) {
+        std::snprintf(name, sizeof name, "part-%03d-abcdefghijklmnopqrstuvwxyz01234.txt", i);
+        ascii.Write(name, "");
+        std::snprintf(name, sizeof name, "Grüße-日本語-😀-%03d-ΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩ.bin", i);
+        if (i < 240)
+            units.Write(name, "");
+        if (i < 200)
+            bytes.Write(name, "");
+    }
     CMainDlg dialog;
+    dialog.AddPendingFile(listed);
     EXPECT_TRUE(RunMainWindow(dialog, [&](HWND window) {
         const HWND list = ::GetDlgItem(window, IDC_FILE_LIST);
-        Append(list, first);
         const HGLOBAL drop = MakeDrop({widest, folder.PathOf("a folder"), first, longPath});
         ::SendMessageW(list, WM_DROPFILES, WPARAM(drop), 0);
         EXPECT_EQ(::GlobalSize(drop), 0u) << "the drop was not released";
-        Items expected = {first, widest, first};
+        Items expected = {listed, widest, first};
         if (longNamesWork)
             expected.push_back(longPath);
         EXPECT_EQ(ReadListItems(list), expected);
-        EXPECT_EQ(Extent(list), Width(list, longNamesWork ? longPath : widest));
+        const auto extent = [&] { return ::SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0); };
+        EXPECT_EQ(extent(), Width(list, longNamesWork ? longPath : widest));
         const HGLOBAL elsewhere = MakeDrop({first});  // only the list takes drops
         ::SendMessageW(window, WM_DROPFILES, WPARAM(elsewhere), 0);
         ::GlobalFree(elsewhere);
@@ -109,99 +159,22 @@ TEST(FileListBox, DropsAndDragsKeepTheOrderTheNamesAndTheExtent)
         EXPECT_EQ(ReadListItems(list), expected);
         EXPECT_EQ(::SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
         EXPECT_EQ(::SendMessageW(list, LB_GETITEMDATA, 0, 0), 14);  // the item's data travels with it
-        EXPECT_EQ(Extent(list), Width(list, longNamesWork ? longPath : widest));
-        RECT rc{};
-        ::GetWindowRect(list, &rc);
-        EXPECT_EQ(drag(2, POINT{rc.right + 300, rc.bottom + 300}), DL_STOPCURSOR);  // over no item: nothing moves
+        EXPECT_EQ(extent(), Width(list, longNamesWork ? longPath : widest));
+        EXPECT_EQ(drag(2, POINT{-10000, -10000}), DL_STOPCURSOR);  // over no item: nothing moves
         EXPECT_EQ(ReadListItems(list), expected);
-    }));
-    ::DeleteFileW(longWide.c_str());
-}
 
-// Opens the Add dialog, shows `folder` (holding `count` files), selects them all as Ctrl+A would
-// and ends with `button`; answers the names as the dialog listed them, with the folder in front.
-Items AddAll(HWND window, bool fromMenu, const std::string& folder, int count, int button)
-{
-    fromMenu ? ChooseMenuItem(window, ID_ACTION_ADD) : ClickButton(window, IDC_ADD);
-    const HWND open = WaitForWindow("Open");
-    AnswerFileDialog(open, folder);
-    HWND view = nullptr;
-    WaitUntil([&] {
-        const HWND shell = ::FindWindowExA(open, nullptr, "SHELLDLL_DefView", nullptr);
-        view = shell != nullptr ? ::FindWindowExA(shell, nullptr, "SysListView32", nullptr) : nullptr;
-        return view != nullptr && ::SendMessageW(view, LVM_GETITEMCOUNT, 0, 0) == count;
-    });
-    LVITEMW selected{};
-    selected.stateMask = selected.state = LVIS_SELECTED;
-    ::SendMessageW(view, LVM_SETITEMSTATE, WPARAM(-1), LPARAM(&selected));
-    Items paths;
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[MAX_PATH] = {};
-        LVITEMW item{};
-        item.pszText = text;
-        item.cchTextMax = MAX_PATH;
-        ::SendMessageW(view, LVM_GETITEMTEXTW, WPARAM(i), LPARAM(&item));
-        paths.push_back(folder + "\\" + Utf8(text));
-    }
-    ClickButton(open, button);
-    WaitUntil([&] { return ::IsWindowEnabled(window) != FALSE; });
-    return paths;
-}
-
-// A few files in the dialog's order, a duplicate among them; then selections past the 10,000-
-// character result buffer: 300 names whose quoted text alone takes 14,100 characters, 240 names of
-// 40 UTF-16 units, past it in units, and 200 of them, whose 8,600 units fit but whose 14,400 bytes
-// of UTF-8 do not.
-TEST(AddCommand, AppendsExactlyTheSelectedFilesInTheDialogsOrderAndCancelNothing)
-{
-    const TempFolder few("-few");
-    const TempFolder ascii("-ascii");
-    const TempFolder units("-units");
-    const TempFolder bytes("-bytes");
-    const std::string duplicate = few.Write("b-Grüße-日本-😀.txt", "");  // out of name order: the dialog orders
-    few.Write("c-third.dat", "");
-    few.Write("a-first.txt", "");
-    char name[96] = {};
-    for (int i = 0; i < 300; ++i) {
-        std::snprintf(name, sizeof name, "part-%03d-abcdefghijklmnopqrstuvwxyz01234.txt", i);
-        ascii.Write(name, "");
-        std::snprintf(name, sizeof name, "Grüße-日本語-😀-%03d-ΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩΩ.bin", i);
-        if (i < 240)
-            units.Write(name, "");
-        if (i < 200)
-            bytes.Write(name, "");
-    }
-    CMainDlg dialog;
-    dialog.AddPendingFile(duplicate);
-    EXPECT_TRUE(RunMainWindow(dialog, [&](HWND window) {
-        const HWND list = ::GetDlgItem(window, IDC_FILE_LIST);
-        ::SendMessageW(list, LB_SETCURSEL, 0, 0);
-        ChooseMenuItem(window, ID_ACTION_ADD);
-        const HWND open = WaitForWindow("Open");
-        // What the dialog is given: two filters, the default extension "*.*", its flags and buffer.
-        const CFileDialog* const given = FileDialogObject(open);
-        ASSERT_NE(given, nullptr);
-        EXPECT_EQ(std::string(given->m_ofn.lpstrFilter, 47),
-                  std::string("All Files (*.*)\0*.*\0Text Files (*.txt)\0*.txt\0\0", 47));
-        EXPECT_STREQ(given->m_ofn.lpstrDefExt, "*.*");
-        constexpr DWORD kAsked = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_ENABLEHOOK;
-        EXPECT_EQ(given->m_ofn.Flags & (kAsked | OFN_HIDEREADONLY), kAsked);  // the dialog may add its own
-        EXPECT_EQ(given->m_ofn.nMaxFile, 10000u);
-        ClickButton(open, IDCANCEL);
-        ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(window) != FALSE; }));
-
-        Items expected = {duplicate};
-        EXPECT_EQ(AddAll(window, false, ascii.Path(), 300, IDCANCEL).size(), 300u);
+        Items ignored;
+        AddAll(window, false, ascii.Path(), 300, IDCANCEL, ignored);
         EXPECT_EQ(ReadListItems(list), expected);
-        for (const auto& [folder, count] :
+        for (const auto& [from, count] :
              {std::pair(&few, 3), std::pair(&ascii, 300), std::pair(&units, 240), std::pair(&bytes, 200)}) {
-            const Items added = AddAll(window, folder == &few, folder->Path(), count, IDOK);
-            expected.insert(expected.end(), added.begin(), added.end());
+            AddAll(window, from == &few, from->Path(), count, IDOK, expected);
             EXPECT_TRUE(WaitUntil([&] { return ReadListItems(list).size() == expected.size(); }, 3000)) << count;
         }
         EXPECT_EQ(ReadListItems(list), expected);
-        EXPECT_EQ(::SendMessageW(list, LB_GETCURSEL, 0, 0), 0);  // the selection stays
+        EXPECT_EQ(::SendMessageW(list, LB_GETCURSEL, 0, 0), 2);  // the selection the last drag left stays
     }));
+    ::DeleteFileW(longWide.c_str());
 }
 
 }  // namespace

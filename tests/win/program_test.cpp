@@ -1,49 +1,17 @@
-// The program as a user meets it: Cordwain.exe started with an exact command line, and what the
-// executable carries (the dialogs' controls as the dialog manager builds them, the menu, the
-// manifest).
+// What the executable carries (dialogs as the dialog manager builds them, menu, manifest) and the
+// framework's run-time classes. The command line's rules are tested natively and by a fuzz target,
+// the queued paths on the live window, and the real program starts in the packages' check.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <type_traits>
 
-#include "framework/handles.h"
+#include "filelist/multi_file_dialog.h"
+#include "join/success_dlg.h"
 #include "res/resource.h"
 #include "support/window_driver.h"
 
 namespace cordwain {
 namespace {
-
-// The rules have their own tests; this is the raw line as Windows hands it over, to the window.
-TEST(Program, CommandLineSwitchesQueueTheirPathsUntilAShortToken)
-{
-    std::string program = CORDWAIN_EXE_PATH;
-    std::replace(program.begin(), program.end(), '/', '\\');
-    std::string line = "\"Z:" + program +
-                       "\" /a:C:\\in\\one.txt -A:C:\\in\\Grüße-日本-😀.bin.001 /a:\"C:\\My Files\\three.txt\""
-                       " \"/a:C:\\in\\quoted.txt\" C:\\in\\plain.txt /a:x /a:tab\t/a:second x /a:C:\\in\\after.txt";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    ASSERT_TRUE(::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info));
-    const CHandle process(info.hProcess);
-    const CHandle thread(info.hThread);
-    HWND window = nullptr;
-    WaitUntil(
-        [&] {  // the program's own window, once it shows
-            DWORD owner = 0;
-            window = ::FindWindowA("#32770", "Cordwain");
-            ::GetWindowThreadProcessId(window, &owner);
-            return owner == info.dwProcessId && ::IsWindowVisible(window);
-        },
-        20000);
-    EXPECT_EQ(ReadListItems(::GetDlgItem(window, IDC_FILE_LIST)),
-              (std::vector<std::string>{"C:\\in\\one.txt", "C:\\in\\Grüße-日本-😀.bin.001", "C:\\My Files\\three.txt",
-                                        "x", "tab\t/a:second"}));
-    ::PostMessageA(window, WM_CLOSE, 0, 0);
-    ASSERT_EQ(::WaitForSingleObject(process.Get(), 10000), WAIT_OBJECT_0);
-    DWORD exitCode = 99;
-    ::GetExitCodeProcess(process.Get(), &exitCode);
-    EXPECT_EQ(exitCode, 0u);
-}
 
 using Controls = std::vector<std::tuple<int, std::string, std::string>>;  // id, class, text
 
@@ -63,7 +31,7 @@ Controls Built(int templateId)
     return built;
 }
 
-TEST(Program, CarriesItsDialogsMenuAndManifest)
+TEST(Program, CarriesItsDialogsMenuManifestAndRunTimeClasses)
 {
     EXPECT_EQ(Built(IDD_CORDWAIN_DIALOG),
               (Controls{{IDD_CORDWAIN_DIALOG, "", "Cordwain"},
@@ -124,7 +92,15 @@ TEST(Program, CarriesItsDialogsMenuAndManifest)
     for (const char* part :
          {R"(processorArchitecture="amd64")", "Microsoft.Windows.Common-Controls", ">UTF-8</activeCodePage>"})
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
+
+    // The framework's run-time classes chain to their real bases.
+    const CSuccessDlg success;
+    EXPECT_TRUE(success.IsKindOf(CDialog::ThisClass()));
+    EXPECT_FALSE(success.IsKindOf(CFileDialog::ThisClass()));
+    EXPECT_STREQ(CMultiFileDialog::ThisClass()->m_pBaseClass->m_lpszClassName, "CFileDialog");
 }
+
+static_assert(!std::is_copy_constructible_v<CWnd> && !std::is_copy_assignable_v<CWnd>, "window objects are unique");
 
 }  // namespace
 }  // namespace cordwain

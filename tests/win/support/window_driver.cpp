@@ -9,6 +9,7 @@
 
 #include "framework/file_dialog.h"
 #include "framework/win_app.h"
+#include "res/resource.h"
 #include "ui/main_dlg.h"
 
 namespace cordwain {
@@ -18,21 +19,20 @@ class TestApp final : public CWinApp {
     BOOL InitInstance() override { return FALSE; }
 };
 
-// The visible top-level windows of this process, enabled ones only when asked.
-std::vector<HWND> TopLevelWindows(bool enabledOnly)
+// The visible, enabled top-level windows of this process.
+std::vector<HWND> TopLevelWindows()
 {
-    std::pair<std::vector<HWND>, bool> search{{}, enabledOnly};
+    std::vector<HWND> found;
     ::EnumWindows(
         [](HWND hWnd, LPARAM context) {
-            auto& [found, enabled] = *reinterpret_cast<std::pair<std::vector<HWND>, bool>*>(context);
             DWORD process = 0;
             ::GetWindowThreadProcessId(hWnd, &process);
-            if (process == ::GetCurrentProcessId() && ::IsWindowVisible(hWnd) && (!enabled || ::IsWindowEnabled(hWnd)))
-                found.push_back(hWnd);
+            if (process == ::GetCurrentProcessId() && ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd))
+                reinterpret_cast<std::vector<HWND>*>(context)->push_back(hWnd);
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&search));
-    return search.first;
+        reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 }  // namespace
@@ -60,6 +60,13 @@ std::string ReadText(HWND window)
     return Utf8(text);
 }
 
+void List(HWND mainWindow, const std::vector<std::string>& paths)
+{
+    ::SendDlgItemMessageW(mainWindow, IDC_FILE_LIST, LB_RESETCONTENT, 0, 0);
+    for (const std::string& path : paths)
+        ::SendDlgItemMessageW(mainWindow, IDC_FILE_LIST, LB_ADDSTRING, 0, LPARAM(Wide(path).c_str()));
+}
+
 std::vector<std::string> ReadListItems(HWND listBox)
 {
     std::vector<std::string> items;
@@ -74,24 +81,28 @@ std::vector<std::string> ReadListItems(HWND listBox)
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
-    for (const ULONGLONG deadline = ::GetTickCount64() + timeoutMs; !done(); ::Sleep(5)) {
+    for (const ULONGLONG deadline = ::GetTickCount64() + timeoutMs; !done(); ::Sleep(5))
         if (::GetTickCount64() >= deadline)
             return done();
-    }
     return true;
 }
 
-HWND WaitForWindow(const char* caption, DWORD timeoutMs)
+HWND WaitForWindow(const std::function<bool(HWND)>& match, DWORD timeoutMs)
 {
     HWND found = nullptr;
     WaitUntil(
         [&] {
-            for (const HWND hWnd : TopLevelWindows(true))
-                found = ReadText(hWnd) == caption ? hWnd : found;
+            for (const HWND hWnd : TopLevelWindows())
+                found = match(hWnd) ? hWnd : found;
             return found != nullptr;
         },
         timeoutMs);
     return found;
+}
+
+HWND WaitForWindow(const char* caption, DWORD timeoutMs)
+{
+    return WaitForWindow([&](HWND hWnd) { return ReadText(hWnd) == caption; }, timeoutMs);
 }
 
 void ClickButton(HWND dialog, int id)
@@ -109,34 +120,18 @@ void AnswerFileDialog(HWND dialog, const std::string& path)
     ClickButton(dialog, IDOK);
 }
 
-void AnswerYesIfAsked(DWORD timeoutMs)
-{
-    HWND question = nullptr;
-    WaitUntil(
-        [&] {
-            for (const HWND hWnd : TopLevelWindows(true))
-                question = ::GetDlgItem(hWnd, IDYES) != nullptr ? hWnd : question;
-            return question != nullptr;
-        },
-        timeoutMs);
-    if (question != nullptr)
-        ClickButton(question, IDYES);
-}
-
 const CFileDialog* FileDialogObject(HWND dialog)
 {
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
         if (const auto* const object = dynamic_cast<const CFileDialog*>(CWnd::FromHandle(child)))
             return object;
-    }
     return nullptr;
 }
 
 Box Dismiss(const char* caption)
 {
-    Box box;
     const HWND window = WaitForWindow(caption);
-    box.owner = ::GetWindow(window, GW_OWNER);
+    Box box{"", nullptr, ReadText(::GetWindow(window, GW_OWNER))};  // read while the owner is still there
     for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         const std::string text = ReadText(child);  // the message is the longest text; the icon has none
         box.text = text.size() > box.text.size() && ::GetDlgCtrlID(child) != IDOK ? text : box.text;
@@ -162,7 +157,7 @@ bool RunMainWindow(CMainDlg& dialog, const std::function<void(HWND)>& script)
         // Whatever the script left open is cancelled, until the window's modal loop has ended.
         const bool closed = WaitUntil(
             [&] {
-                for (const HWND hWnd : TopLevelWindows(true)) {
+                for (const HWND hWnd : TopLevelWindows()) {
                     forced = forced || hWnd != mainWindow;
                     ClickButton(hWnd, ::GetDlgItem(hWnd, IDCANCEL) != nullptr ? IDCANCEL : IDOK);
                 }
