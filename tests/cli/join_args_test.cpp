@@ -23,7 +23,6 @@ TEST(ParseJoinArgs, ShortLongAndBundledOptions)
     EXPECT_EQ(ParseJoinArgs({"-oout", "a"}).args.output, std::optional<std::string>("out"));
     EXPECT_EQ(ParseJoinArgs({"--output=x=y", "a"}).args.output, std::optional<std::string>("x=y"));
     EXPECT_TRUE(ParseJoinArgs({"-h"}).args.help);
-    EXPECT_TRUE(ParseJoinArgs({"--version"}).args.version);
 }
 
 TEST(ParseJoinArgs, UsageErrors)

@@ -22,12 +22,11 @@ protected:
     {
         out.str("");
         err.str("");
-        const auto run = [this](const std::function<void()>& work, const std::function<void()>& onInterrupt,
-                                const std::function<int(Interruption)>&) {
-            if (interruption != Interruption::kNone)
-                onInterrupt();
+        // Interrupts are sent to the real binary (cordwain_join_binary_test).
+        const auto run = [](const std::function<void()>& work, const std::function<void()>&,
+                            const std::function<int(Interruption)>&) {
             work();
-            return interruption;
+            return Interruption::kNone;
         };
         return RunJoinTool(arguments, JoinConsole{out, err, false, CharClasses{}, run});
     }
@@ -35,7 +34,6 @@ protected:
     TempFolder folder;
     std::ostringstream out;
     std::ostringstream err;
-    Interruption interruption = Interruption::kNone;
 };
 
 TEST_F(JoinTool, JoinsIntoTheProposedNameOrTheNamedOutput)
@@ -116,17 +114,6 @@ TEST_F(JoinTool, FailuresGiveTheReportTheReasonsAndStatusOne)
     EXPECT_NE(err.str().find(WriteFailureEntry(a) + "\n\nSorry"), std::string::npos);
     EXPECT_NE(err.str().find("cordwain-join: /dev/full: No space left on device\n"), std::string::npos);
 #endif
-}
-
-TEST_F(JoinTool, InterruptTakesTheCancelPathAndLeavesThePartialOutput)
-{
-    const std::string a = folder.Write("a", "data");
-    for (const auto& [how, status] : {std::pair(Interruption::kInterrupt, kExitInterrupted),
-                                      std::pair(Interruption::kTerminate, kExitTerminated)}) {
-        interruption = how;
-        EXPECT_EQ(Run({"-d", "-f", "-o", folder.PathOf("t"), a}), status);
-        EXPECT_EQ(ReadAll(folder.PathOf("t")), DividerBlock(a));
-    }
 }
 
 TEST_F(JoinTool, FirstPieceAloneStandsForItsWholeSet)

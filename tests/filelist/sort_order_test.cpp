@@ -59,8 +59,6 @@ TEST(SortListTexts, EqualTextsLandWhereTheExchangesPutThem)
 {
     EXPECT_EQ(Sorted({"B", "a", "A"}), (Texts{"A", "a", "B"}));
     EXPECT_EQ(Sorted({"b", "a", "c", "a", "b"}), (Texts{"a", "a", "b", "b", "c"}));
-    const Texts once = Sorted({"b.txt", "README", "A.txt", "readme", "a.txt", "Readme", "B.TXT", "C:\\x", "c:\\X"});
-    EXPECT_EQ(Sorted(once), once);
     // UTF-8 names: only ASCII letters fold; every other character orders by its bytes.
     EXPECT_EQ(Sorted({"Ωmega", "zeta", "Äpfel", "apple", "日本", "Zebra", "ärger"}),
               (Texts{"apple", "Zebra", "zeta", "Äpfel", "ärger", "Ωmega", "日本"}));

@@ -19,6 +19,5 @@ void FuzzOne(FuzzedDataProvider& input)
                piece.find_first_not_of("0123456789", keep) == std::string::npos);
         return input.ConsumeBool();
     };
-    const auto isLeadByte = [](unsigned char byte) { return byte >= 0x81 && byte <= 0x9F; };
-    ExpandNumberedSet(first, exists, CharClasses{input.ConsumeBool() ? +isLeadByte : NoLeadBytes});
+    ExpandNumberedSet(first, exists, CharClasses{});
 }

@@ -25,8 +25,6 @@ TEST_P(JoinEngine, CopiesFilesInListOrderChunkByChunk)
     EXPECT_TRUE(Run().succeeded);
     EXPECT_EQ(written, files["a"].bytes + files["b"].bytes + "tail");
     EXPECT_EQ(Opened(), paths);
-    EXPECT_EQ(events.front(), "pause 500");
-    EXPECT_EQ(Count(events, "range"), 1);
     EXPECT_EQ(events.end()[-2], "hide");
     // One position per non-empty chunk, counting it as it goes out.
     const std::int64_t total = 3 * kChunk + 1004;

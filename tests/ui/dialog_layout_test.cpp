@@ -21,19 +21,6 @@ constexpr LAYOUT_ROW Stretched(std::int32_t id)
     return {id, Offset(0, EDGE_LEFT), Offset(0, EDGE_TOP), Offset(0, EDGE_RIGHT), Offset(0, EDGE_TOP)};
 }
 
-TEST(EdgeValue, EdgesCentresTruncatingTowardZeroAndUnknownCodes)
-{
-    const Rect rc{10, 20, 41, 70};
-    const std::int32_t values[] = {0, 10, 20, 41, 70, 25, 45, 0};
-    for (std::int32_t edge = 0; edge <= 7; ++edge)
-        EXPECT_EQ(EdgeValue(edge, rc), values[edge]) << edge;
-    EXPECT_EQ(EdgeValue(EDGE_HCENTER, Rect{-3, -5, 0, 0}), -1);
-    EXPECT_EQ(EdgeValue(EDGE_VCENTER, Rect{-3, -5, 0, 0}), -2);
-    const std::int32_t sizes[] = {0, 31, 50, 31, 50, 31, 50, 0};
-    for (std::int32_t edge = 0; edge <= 7; ++edge)
-        EXPECT_EQ(AxisSize(edge, rc), sizes[edge]) << edge;
-}
-
 struct ResizeCase {
     const char* name;
     Rect capturedClient;
