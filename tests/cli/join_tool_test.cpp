@@ -162,6 +162,7 @@ TEST_F(JoinTool, VerifyChecksTheResultAgainstEveryKindOfChecksumFile)
     const std::string md5 = "E80B5017098950FC58AAD83C8C14978E";
     const std::pair<const char*, std::string> files[] = {
         {"f.bin.sha256", sha256 + "  f.bin\n"},
+        {"f.bin.sha1", sha1 + "\n"},  // the digest alone
         {"f.bin.md5", md5 + " *f.bin\r\n"},
         {"SHA256SUMS", md5 + "  other\n" + sha256 + "  ./f.bin\n"},
         {"SHA1SUMS", "\\" + sha1 + "  f.bin\n"},
