@@ -11,6 +11,7 @@
 #include "cli/join_tool.h"
 #include "join/join_texts.h"
 #include "join/same_file.h"
+#include "res/version.h"
 #include "support/temp_folder.h"
 
 namespace cordwain {
@@ -82,7 +83,7 @@ TEST_F(JoinTool, UsageErrorsAndTheirStatus)
     for (const std::string& name : {folder.Write(".profile", "p"), folder.PathOf(".001")})
         EXPECT_EQ(Run({name}), kExitUsage) << name;
     EXPECT_EQ(Run({"--version"}), kExitJoined);
-    EXPECT_EQ(out.str(), "cordwain-join 2.1\n");
+    EXPECT_EQ(out.str(), std::string("cordwain-join ") + CORDWAIN_VERSION + "\n");
     EXPECT_EQ(Run({"--help"}), kExitJoined);
     EXPECT_EQ(out.str().rfind("Usage: cordwain-join ", 0), 0u);
     std::ostream unwritable(nullptr);  // as a full disk refuses the text

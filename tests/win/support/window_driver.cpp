@@ -19,19 +19,20 @@ class TestApp final : public CWinApp {
     BOOL InitInstance() override { return FALSE; }
 };
 
+BOOL CALLBACK CollectIfOursAndActive(HWND hWnd, LPARAM found)
+{
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(hWnd, &process);
+    if (process == ::GetCurrentProcessId() && ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd))
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(hWnd);
+    return TRUE;
+}
+
 // The visible, enabled top-level windows of this process.
 std::vector<HWND> TopLevelWindows()
 {
     std::vector<HWND> found;
-    ::EnumWindows(
-        [](HWND hWnd, LPARAM context) {
-            DWORD process = 0;
-            ::GetWindowThreadProcessId(hWnd, &process);
-            if (process == ::GetCurrentProcessId() && ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd))
-                reinterpret_cast<std::vector<HWND>*>(context)->push_back(hWnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    ::EnumWindows(&CollectIfOursAndActive, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
