@@ -58,7 +58,7 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndCancelWaitsForTheWorker)
     const std::string first = folder.Write("Grüße-日本-😀.bin.001", Pattern(1300000, 1));  // three chunks
     const std::string empty = folder.Write("empty.bin", "");
     const std::string small = folder.Write("small.bin", "small");
-    const std::string plain = folder.PathOf("Ωmega-plain.out");
+    const std::string plain = folder.PathOf("Ωmega-plain");  // used as typed: no extension is added
     const std::string divided = folder.PathOf("Ωmega-divided.out");
     CMainDlg dialog;
     EXPECT_TRUE(RunMainWindow(dialog, [&](HWND window) {
@@ -69,13 +69,12 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndCancelWaitsForTheWorker)
         List(window, {first, empty, small});
         ClickButton(window, IDC_JOIN);
         const HWND saveAs = WaitForWindow("Save As");
-        const CFileDialog* const given = FileDialogObject(saveAs);
-        ASSERT_NE(given, nullptr);
-        EXPECT_STREQ(given->m_ofn.lpstrFile, folder.PathOf("Grüße-日本-😀.bin").c_str());
-        EXPECT_STREQ(given->m_ofn.lpstrInitialDir, folder.Path().c_str());
-        EXPECT_EQ(given->m_ofn.lpstrDefExt, nullptr);  // the name is used as typed
-        constexpr DWORD kAsked = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_ENABLEHOOK;
-        EXPECT_EQ(given->m_ofn.Flags & (kAsked | OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT), kAsked);
+        EXPECT_EQ(FileDialogObject(saveAs), nullptr) << "hooked: the old-style dialog";
+        const HWND nameBox = ::GetDlgItem(saveAs, 0x47C);
+        EXPECT_EQ(ReadText(nameBox != nullptr ? nameBox : ::GetDlgItem(saveAs, 0x480)), "Grüße-日本-😀.bin");
+        char shown[MAX_PATH * 3] = {};
+        ::SendMessageA(saveAs, CDM_GETFOLDERPATH, sizeof shown, LPARAM(shown));
+        EXPECT_EQ(shown, folder.Path());
         ClickButton(saveAs, IDCANCEL);
         EXPECT_EQ(WaitForWindow("Joining Files...", 300), nullptr);
 

@@ -105,10 +105,12 @@ TEST(MainWindow, OpensCentredTakesEveryCommandAndKeepsItsLayoutAsItIsSized)
             return std::pair(rc.right - rc.left, rc.bottom - rc.top);
         };
         const std::map<int, RECT> opened = rects();
-        EXPECT_EQ(resize(0, 0), std::pair(500L, 300L));  // the minimum
+        EXPECT_EQ(resize(0, 0), std::pair(750L, 450L)) << "the minimum, at the suite's 144 DPI";
+        const SIZE unscaled = CMainDlg::MinTrackSize(96);
+        EXPECT_EQ(std::pair(unscaled.cx, unscaled.cy), std::pair(500L, 300L));
         const std::map<int, RECT> small = rects();
         ::SetWindowPos(list, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        resize(600, 360);
+        resize(850, 510);
         std::map<int, RECT> now = rects();
         EXPECT_EQ(now[IDC_JOIN].left - small.at(IDC_JOIN).left, 100);
         EXPECT_EQ(now[IDC_JOIN].top, opened.at(IDC_JOIN).top);
@@ -117,7 +119,7 @@ TEST(MainWindow, OpensCentredTakesEveryCommandAndKeepsItsLayoutAsItIsSized)
         EXPECT_EQ(::GetWindow(window, GW_CHILD), list);
         for (const int show : {SW_MAXIMIZE, SW_MINIMIZE, SW_RESTORE})
             ::ShowWindow(window, show);
-        resize(500, 300);  // every rectangle comes from the captured ones: nothing drifts
+        resize(750, 450);  // every rectangle comes from the captured ones: nothing drifts
         now = rects();
         for (const auto& [id, at] : small)
             EXPECT_TRUE(::EqualRect(&now[id], &at)) << id;
