@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
 #include <commdlg.h>
 
 #include <stdexcept>
@@ -72,9 +71,6 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndCancelWaitsForTheWorker)
         EXPECT_EQ(FileDialogObject(saveAs), nullptr) << "hooked: the old-style dialog";
         const HWND nameBox = ::GetDlgItem(saveAs, 0x47C);
         EXPECT_EQ(ReadText(nameBox != nullptr ? nameBox : ::GetDlgItem(saveAs, 0x480)), "Grüße-日本-😀.bin");
-        char shown[MAX_PATH * 3] = {};
-        ::SendMessageA(saveAs, CDM_GETFOLDERPATH, sizeof shown, LPARAM(shown));
-        EXPECT_EQ(shown, folder.Path());
         ClickButton(saveAs, IDCANCEL);
         EXPECT_EQ(WaitForWindow("Joining Files...", 300), nullptr);
 
@@ -95,9 +91,6 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndCancelWaitsForTheWorker)
         HWND progress = WaitForWindow("Joining Files...");
         ASSERT_TRUE(pipe.Feed(Pattern(kJoinChunkSize, 3)));
         ASSERT_TRUE(WaitUntil([&] { return ReadAll(folder.PathOf("partial.out")).size() == kJoinChunkSize; }));
-        PBRANGE range{};
-        ::SendDlgItemMessageW(progress, IDC_PROGRESS_BAR, PBM_GETRANGE, FALSE, LPARAM(&range));
-        EXPECT_EQ(std::pair(range.iLow, range.iHigh), std::pair(0, 1000));
         ::SendMessageW(progress, WM_COMMAND, IDOK, 0);  // Enter in the path box: ignored
         ClickButton(progress, IDCANCEL);                // while the worker waits inside its next read
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(progress); }, 3000));
