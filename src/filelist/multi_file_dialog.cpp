@@ -56,9 +56,8 @@ INT_PTR CMultiFileDialog::DoModal()
     const INT_PTR result = CFileDialog::DoModal();
     // The captured names stand for the answer only when it did not fit: a name typed after a large
     // selection is answered whole, and it is the user's last word.
-    const bool overflowed = result == IDCANCEL
-                                ? ::CommDlgExtendedError() == FNERR_BUFFERTOOSMALL
-                                : !IsWholeAnswer(std::string_view(m_ofn.lpstrFile, m_ofn.nMaxFile));
+    const bool overflowed = result == IDCANCEL ? ::CommDlgExtendedError() == FNERR_BUFFERTOOSMALL
+                                               : !IsWholeAnswer(std::string_view(m_ofn.lpstrFile, m_ofn.nMaxFile));
     if (!overflowed)
         m_overflowNames.reset();
     return result == IDCANCEL && m_overflowNames ? IDOK : result;
