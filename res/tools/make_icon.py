@@ -1,12 +1,21 @@
 #!/usr/bin/env python3
-"""Draws the program icon (two sheets joining into one) and writes it as a 16-colour .ico.
+"""Writes the program icon (two sheets joining into one) as res/cordwain.ico.
 
 Usage: make_icon.py [OUTPUT]   (default: res/cordwain.ico next to this folder)
-Standard library only, so the artwork can be regenerated on any machine.
+The 32 x 32 and 16 x 16 images in 16 colours are drawn here pixel by pixel; the 32-bit images with
+alpha, for screens scaled above 100 %, are res/cordwain.svg rendered by rsvg-convert (Debian's
+librsvg2-bin): 20 to 64 pixels as bitmaps, 256 as PNG. Otherwise the standard library only.
 """
 import struct
+import subprocess
 import sys
+import zlib
 from pathlib import Path
+
+RES = Path(__file__).resolve().parent.parent
+TRUE_COLOUR_SIZES = (20, 24, 40, 48, 64, 256)
+DETAIL_FROM = 32  # smaller renderings leave out the lines of class "detail"
+PNG_FROM = 256    # sizes stored as PNG, as Windows Vista and later read them
 
 # The classic 16-colour palette, as (red, green, blue).
 PALETTE = [
@@ -113,19 +122,85 @@ def icon_image(canvas):
     return header + palette + bytes(colour_bits) + bytes(mask_bits)
 
 
+def render_svg(size):
+    """res/cordwain.svg as an RGBA PNG of size x size pixels."""
+    command = ["rsvg-convert", "-w", str(size), "-h", str(size)]
+    if size < DETAIL_FROM:
+        command += ["-s", "/dev/stdin"]
+        style = b".detail { display: none }"
+    else:
+        style = b""
+    return subprocess.run(command + [str(RES / "cordwain.svg")], input=style, capture_output=True,
+                          check=True).stdout
+
+
+def png_rows(png):
+    """The rows of an 8-bit RGBA, non-interlaced PNG (as rsvg-convert writes), top first, as bytes."""
+    pos, data = 8, b""
+    while pos < len(png):
+        length, kind = struct.unpack(">I4s", png[pos:pos + 8])
+        body = png[pos + 8:pos + 8 + length]
+        if kind == b"IHDR":
+            width, height, depth, colour, _, _, interlace = struct.unpack(">IIBBBBB", body)
+            assert (depth, colour, interlace) == (8, 6, 0), "not an 8-bit RGBA PNG"
+        elif kind == b"IDAT":
+            data += body
+        pos += 12 + length
+    raw, stride, rows = zlib.decompress(data), 4 * width, []
+    previous = bytearray(stride)
+    for y in range(height):
+        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for x in range(stride):
+            left = line[x - 4] if x >= 4 else 0
+            up, corner = previous[x], previous[x - 4] if x >= 4 else 0
+            if kind == 1:
+                line[x] = (line[x] + left) & 0xFF
+            elif kind == 2:
+                line[x] = (line[x] + up) & 0xFF
+            elif kind == 3:
+                line[x] = (line[x] + (left + up) // 2) & 0xFF
+            elif kind == 4:
+                estimate = left + up - corner
+                pa, pb, pc = abs(estimate - left), abs(estimate - up), abs(estimate - corner)
+                line[x] = (line[x] + (left if pa <= pb and pa <= pc else up if pb <= pc else corner)) & 0xFF
+        rows.append(bytes(line))
+        previous = line
+    return rows
+
+
+def true_colour_image(size):
+    """A 32-bit image with alpha: a PNG as it is, or a bitmap (BGRA bottom-up, then the 1-bit mask)."""
+    png = render_svg(size)
+    if size >= PNG_FROM:
+        return png
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+    colour_bits, mask_bits = bytearray(), bytearray()
+    for row in reversed(png_rows(png)):
+        mask = bytearray(row_bytes(1, size))
+        for x in range(size):
+            r, g, b, a = row[4 * x:4 * x + 4]
+            colour_bits += bytes((b, g, r, a))
+            if a == 0:
+                mask[x // 8] |= 0x80 >> (x % 8)
+        mask_bits += mask
+    return header + bytes(colour_bits) + bytes(mask_bits)
+
+
 def ico_file(canvases):
-    images = [icon_image(c) for c in canvases]
+    # (size, colour count, bits per pixel, image): the design's 16-colour images first.
+    images = [(c.size, 16, 4, icon_image(c)) for c in canvases]
+    images += [(size, 0, 32, true_colour_image(size)) for size in TRUE_COLOUR_SIZES]
     offset = 6 + 16 * len(images)
     directory = struct.pack("<HHH", 0, 1, len(images))
-    for canvas, image in zip(canvases, images):
-        directory += struct.pack("<BBBBHHII", canvas.size, canvas.size, 16, 0, 1, 4, len(image), offset)
+    for size, colours, bits, image in images:
+        stored = size % 256  # 0 stands for 256
+        directory += struct.pack("<BBBBHHII", stored, stored, colours, 0, 1, bits, len(image), offset)
         offset += len(image)
-    return directory + b"".join(images)
+    return directory + b"".join(image for _, _, _, image in images)
 
 
 def main():
-    default = Path(__file__).resolve().parent.parent / "cordwain.ico"
-    out = Path(sys.argv[1]) if len(sys.argv) > 1 else default
+    out = Path(sys.argv[1]) if len(sys.argv) > 1 else RES / "cordwain.ico"
     out.write_bytes(ico_file([draw_32(), draw_16()]))
 
 

@@ -41,6 +41,7 @@ const MessageMapBase* CFileListBox::GetMessageMap() const
         E::Message(LB_DELETESTRING, &CFileListBox::OnDeleteString),
         E::Message(LB_DIR, &CFileListBox::OnDeleteString),
         E::Message(LB_RESETCONTENT, &CFileListBox::OnResetContent),
+        E::Message(WM_SYSKEYDOWN, &CFileListBox::OnSysKeyDown),
     };
     static const MessageMap<CFileListBox> map(CDragListBox::GetMessageMap(), entries);
     return &map;
@@ -135,6 +136,17 @@ LRESULT CFileListBox::OnResetContent(WPARAM, LPARAM)
     const LRESULT result = ControlDefault();
     SetExtent(0);
     return result;
+}
+
+LRESULT CFileListBox::OnSysKeyDown(WPARAM wParam, LPARAM)
+{
+    const int selection = Selection();
+    if (wParam == VK_UP && selection > 0)
+        MoveItem(selection, selection - 1);
+    else if (wParam == VK_DOWN && selection >= 0 && selection + 1 < Count())
+        MoveItem(selection, selection + 2);  // before the item after next: one place down
+    // Passed on even so: the system follows the keys to tell whether the Alt alone opens the menu.
+    return Default();
 }
 
 }  // namespace cordwain

@@ -1,5 +1,6 @@
 // CFileListBox: the main window's file list. Keeps the horizontal extent equal to the widest
-// item, accepts files dropped from the shell, and lets the user reorder items by dragging.
+// item, accepts files dropped from the shell, and lets the user reorder items by dragging or
+// with Alt+Up and Alt+Down.
 // It is also the file list its rules work on.
 #pragma once
 
@@ -42,6 +43,8 @@ protected:
     LRESULT OnAddString(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeleteString(WPARAM wParam, LPARAM lParam);
     LRESULT OnResetContent(WPARAM wParam, LPARAM lParam);
+    // Alt+Up and Alt+Down: the selected item one place up or down, as a drag would move it.
+    LRESULT OnSysKeyDown(WPARAM wParam, LPARAM lParam);
 
 private:
     LRESULT CallControl(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const

@@ -6,8 +6,10 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 #include "filelist/multi_select_text.h"
+#include "framework/file_dialog_text.h"
 
 namespace cordwain {
 namespace {
@@ -39,7 +41,7 @@ std::vector<char> FetchText(HWND dialog, UINT message, std::uint32_t size)
 
 CMultiFileDialog::CMultiFileDialog(BOOL bOpenFileDialog, const char* defaultExtension, const char* fileName,
                                    DWORD flags, const char* filter, CWnd* parent)
-    : CFileDialog(bOpenFileDialog, defaultExtension, fileName, flags, filter, parent, 0)
+    : CFileDialog(bOpenFileDialog, defaultExtension, fileName, flags | OFN_ENABLEHOOK, filter, parent, 0)
 {
 }
 
@@ -52,10 +54,13 @@ INT_PTR CMultiFileDialog::DoModal()
 {
     m_overflowNames.reset();
     const INT_PTR result = CFileDialog::DoModal();
-    // The dialog refuses a selection larger than the result buffer; the captured names hold it.
-    if (result == IDCANCEL && ::CommDlgExtendedError() == FNERR_BUFFERTOOSMALL && m_overflowNames)
-        return IDOK;
-    return result;
+    // The captured names stand for the answer only when it did not fit: a name typed after a large
+    // selection is answered whole, and it is the user's last word.
+    const bool overflowed = result == IDCANCEL ? ::CommDlgExtendedError() == FNERR_BUFFERTOOSMALL
+                                               : !IsWholeAnswer(std::string_view(m_ofn.lpstrFile, m_ofn.nMaxFile));
+    if (!overflowed)
+        m_overflowNames.reset();
+    return result == IDCANCEL && m_overflowNames ? IDOK : result;
 }
 
 void CMultiFileDialog::OnFileNameChange()

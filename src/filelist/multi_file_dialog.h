@@ -22,7 +22,7 @@ public:
     const CRuntimeClass* GetRuntimeClass() const override { return ThisClass(); }
 
     // IDOK also when the dialog failed only because the selection outgrew the result buffer and
-    // the names were captured.
+    // the names were captured. The capture is kept only when the answer did not fit.
     INT_PTR DoModal() override;
 
     // These take the place of the base's: with captured names they walk those (split on the
@@ -38,7 +38,7 @@ private:
     BOOL m_bNamesSplit = FALSE;
     std::string m_strOverflowFolder;
     // The captured file-name text; after the split, the names each ended by a terminator and the
-    // list by an empty entry. Whether it exists decides whether the capture is used.
+    // list by an empty entry. After DoModal, whether it exists decides whether the capture is used.
     std::optional<std::vector<char>> m_overflowNames;
 };
 

@@ -49,7 +49,12 @@ void CDragListBox::CancelDrag(POINT) { DrawInsert(-1); }
 void CDragListBox::Dropped(int nSrcIndex, POINT pt)
 {
     DrawInsert(-1);
-    const std::optional<int> destination = DragMoveDestination(nSrcIndex, ItemFromPt(pt));
+    MoveItem(nSrcIndex, ItemFromPt(pt));
+}
+
+void CDragListBox::MoveItem(int nSrcIndex, int nTarget)
+{
+    const std::optional<int> destination = DragMoveDestination(nSrcIndex, nTarget);
     if (!destination)
         return;
     CString text;

@@ -21,6 +21,10 @@ public:
     // Moves the insertion mark to before item nItem (-1: no mark).
     virtual void DrawInsert(int nItem);
 
+    // What a drop does: item nSrcIndex, with its data, to just before item nTarget (which may be
+    // the count, for the end), and selected there; nothing when that leaves the order as it is.
+    void MoveItem(int nSrcIndex, int nTarget);
+
 protected:
     void PreSubclassWindow() override;
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

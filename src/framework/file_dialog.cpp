@@ -29,7 +29,7 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* defaultExtension, con
     m_ofn.nMaxFile = static_cast<DWORD>(m_fileName.size());
     m_ofn.lpstrDefExt = defaultExtension != nullptr ? m_defaultExtension.c_str() : nullptr;
     m_ofn.lpstrFilter = filter != nullptr ? m_filter.data() : nullptr;
-    m_ofn.Flags = flags | OFN_ENABLEHOOK | OFN_EXPLORER;
+    m_ofn.Flags = flags | OFN_EXPLORER;  // the hook below runs only when the caller asks for OFN_ENABLEHOOK
     m_ofn.lpfnHook = &CFileDialog::HookProc;
     m_ofn.lCustData = reinterpret_cast<LPARAM>(this);
 }

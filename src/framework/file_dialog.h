@@ -1,5 +1,6 @@
 // CFileDialog: the common Open and Save As dialogs, with the OPENFILENAMEA the caller may adjust
 // before DoModal, a hook that reports selection changes, and a walk over the chosen names.
+// The hook is installed only for flags with OFN_ENABLEHOOK: a hooked dialog is the old-style one.
 #pragma once
 
 #include <windows.h>
@@ -37,14 +38,14 @@ public:
     POSITION GetStartPosition() const;
     CString GetNextPathName(POSITION& pos) const;
 
-    // While the dialog runs: the explorer dialog itself (the parent of the hook's dialog), for
+    // While a hooked dialog runs: the explorer dialog itself (the parent of the hook's dialog), for
     // CDM_GETSPEC, CDM_GETFOLDERPATH and the like.
     HWND GetFileDialogWindow() const { return ::GetParent(m_hWnd); }
 
     OPENFILENAMEA m_ofn{};
 
 protected:
-    // Called whenever the selection in the dialog changes (CDN_SELCHANGE).
+    // Called whenever the selection in a hooked dialog changes (CDN_SELCHANGE).
     virtual void OnFileNameChange() {}
 
 private:

@@ -3,6 +3,8 @@
 // resizing and the minimum size.
 #include "ui/main_dlg.h"
 
+#include <oleacc.h>
+
 #include <utility>
 
 #include "filelist/add_command.h"
@@ -19,16 +21,90 @@
 namespace cordwain {
 namespace {
 
-// The whole window, frame included, never gets smaller than this while it is being sized.
-constexpr LONG kMinTrackWidth = 500;
-constexpr LONG kMinTrackHeight = 300;
+// The whole window, frame included, never gets smaller than this while it is being sized; at
+// 96 DPI, and in proportion at others, as Windows scales a program that does not scale itself.
+constexpr int kMinTrackWidth = 500;
+constexpr int kMinTrackHeight = 300;
+constexpr int kDesignDpi = 96;
 
 // System commands carry flags in their low four bits.
 constexpr WPARAM kSysCommandMask = 0xFFF0;
 
 constexpr UINT kNoItemId = static_cast<UINT>(-1);  // GetMenuItemID's answer for an item that opens a submenu
 
+constexpr const wchar_t* kFileListName = L"Files to join";
+
+// This thread in a single-threaded COM apartment for as long as this lives.
+class CComApartment {
+public:
+    CComApartment() : m_joined(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    CComApartment(const CComApartment&) = delete;
+    CComApartment& operator=(const CComApartment&) = delete;
+    ~CComApartment()
+    {
+        if (m_joined)
+            ::CoUninitialize();
+    }
+
+private:
+    const bool m_joined;
+};
+
+// The DPI the window is drawn at: its monitor's where the system tells (Windows 10 1607 and later),
+// else the screen's.
+UINT WindowDpi(HWND window)
+{
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow != nullptr)
+        return getDpiForWindow(window);
+    const CClientDC screen(nullptr);
+    return static_cast<UINT>(::GetDeviceCaps(screen.Get(), LOGPIXELSY));
+}
+
 }  // namespace
+
+// The file list's name for screen readers, kept in the system's store of accessibility properties
+// while this lives. The list is raised above every label, so no label precedes it to name it.
+class CMainDlg::ListName {
+public:
+    explicit ListName(HWND list) : m_list(list)
+    {
+        // Where the system has no such store, the list goes without a name, as it always did.
+        if (FAILED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                      reinterpret_cast<void**>(&m_services))))
+            m_services = nullptr;
+        else
+            m_services->SetHwndPropStr(list, kClient, CHILDID_SELF, PROPID_ACC_NAME, kFileListName);
+    }
+    ListName(const ListName&) = delete;
+    ListName& operator=(const ListName&) = delete;
+    ~ListName() { Release(); }
+
+private:
+    static constexpr DWORD kClient = static_cast<DWORD>(OBJID_CLIENT);
+
+    void Release()
+    {
+        if (m_services == nullptr)
+            return;
+        MSAAPROPID name = PROPID_ACC_NAME;
+        m_services->ClearHwndProps(m_list, kClient, CHILDID_SELF, &name, 1);
+        m_services->Release();
+        m_services = nullptr;
+    }
+
+    const HWND m_list;
+    const CComApartment m_apartment;  // joined before the services are made, left after they are released
+    IAccPropServices* m_services = nullptr;
+};
+
+SIZE CMainDlg::MinTrackSize(UINT dpi)
+{
+    const int scale = static_cast<int>(dpi);
+    return SIZE{::MulDiv(kMinTrackWidth, scale, kDesignDpi), ::MulDiv(kMinTrackHeight, scale, kDesignDpi)};
+}
 
 CMainDlg::CMainDlg() : CDialog(IDD_CORDWAIN_DIALOG)
 {
@@ -119,6 +195,7 @@ BOOL CMainDlg::OnInitDialog()
 
     // Above the "Files:" group box that encloses it, so the box never paints over the list.
     ::BringWindowToTop(m_lstFiles.m_hWnd);
+    m_listName = std::make_unique<ListName>(m_lstFiles.m_hWnd);
     return TRUE;
 }
 
@@ -195,8 +272,9 @@ LRESULT CMainDlg::OnSize(WPARAM, LPARAM)
 LRESULT CMainDlg::OnGetMinMaxInfo(WPARAM, LPARAM lParam)
 {
     auto* const info = reinterpret_cast<MINMAXINFO*>(lParam);
-    info->ptMinTrackSize.x = kMinTrackWidth;
-    info->ptMinTrackSize.y = kMinTrackHeight;
+    const SIZE minimum = MinTrackSize(WindowDpi(m_hWnd));
+    info->ptMinTrackSize.x = minimum.cx;
+    info->ptMinTrackSize.y = minimum.cy;
     return Default();
 }
 

@@ -23,6 +23,9 @@ public:
     // Queues a path for the file list; only paths queued before the window opens reach it.
     void AddPendingFile(std::string path);
 
+    // The smallest the whole window may be made at `dpi`: 500 x 300 at 96 DPI, and in proportion.
+    static SIZE MinTrackSize(UINT dpi);
+
     const MessageMapBase* GetMessageMap() const override;
 
     // What a join reads of this window, from its own thread as well: the list, by message.
@@ -60,11 +63,14 @@ protected:
     void OnJoin();
 
 private:
+    class ListName;
+
     HICON m_hIcon = nullptr;
     HICON m_hIconSmall = nullptr;
     std::unique_ptr<LayoutWindow> m_layoutWindow;  // the layout's view of this dialog's window
     CDialogLayout m_layout;
     std::vector<std::string> m_vecPendingFiles;
+    std::unique_ptr<ListName> m_listName;  // the file list's accessible name, from initialisation on
 };
 
 }  // namespace cordwain

@@ -50,16 +50,15 @@ HGLOBAL MakeDrop(const Items& names)
 }
 
 // Opens the Add dialog and checks what it is given; shows `folder` (holding `count` files), selects
-// them all as Ctrl+A would and ends with `button`. Appends the names shown, with the folder, to `shown`.
-void AddAll(HWND window, bool fromMenu, const std::string& folder, int count, int button, Items& shown)
+// them all as Ctrl+A would and ends with `button`, or with OK after typing `typed` over the selection.
+// Appends the names that should come, with the folder, to `shown`.
+void AddAll(HWND window, bool fromMenu, const std::string& folder, int count, int button, Items& shown,
+            const std::string& typed = "")
 {
     fromMenu ? ChooseMenuItem(window, ID_ACTION_ADD) : ClickButton(window, IDC_ADD);
     const HWND open = WaitForWindow("Open");
     const CFileDialog* const given = FileDialogObject(open);
     ASSERT_NE(given, nullptr);
-    EXPECT_EQ(std::string(given->m_ofn.lpstrFilter, 47),
-              std::string("All Files (*.*)\0*.*\0Text Files (*.txt)\0*.txt\0\0", 47));
-    EXPECT_STREQ(given->m_ofn.lpstrDefExt, "*.*");
     constexpr DWORD kAsked = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_ENABLEHOOK;
     EXPECT_EQ(given->m_ofn.Flags & (kAsked | OFN_HIDEREADONLY), kAsked);  // the dialog may add its own
     EXPECT_EQ(given->m_ofn.nMaxFile, 10000u);
@@ -79,6 +78,11 @@ void AddAll(HWND window, bool fromMenu, const std::string& folder, int count, in
     for (int i = 0; i < count; ++i) {
         ::SendMessageW(view, LVM_GETITEMTEXTW, WPARAM(i), LPARAM(&item));
         shown.push_back(folder + "\\" + Utf8(text));
+    }
+    if (!typed.empty()) {
+        shown.resize(shown.size() - std::size_t(count));
+        shown.push_back(folder + "\\" + typed);
+        return AnswerFileDialog(open, typed);
     }
     ClickButton(open, button);
     WaitUntil([&] { return ::IsWindowEnabled(window) != FALSE; });
@@ -160,15 +164,29 @@ TEST(FileListBox, DropsDragsAndAddsKeepTheOrderTheNamesAndTheExtent)
         EXPECT_EQ(::SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
         EXPECT_EQ(::SendMessageW(list, LB_GETITEMDATA, 0, 0), 14);  // the item's data travels with it
         EXPECT_EQ(extent(), Width(list, longNamesWork ? longPath : widest));
+        // Alt+Up and Alt+Down move as a drag does, through the dialog's message loop; not past the end.
+        const auto altKey = [&](WPARAM key, int selected) {
+            ::SendMessageW(list, LB_SETCURSEL, WPARAM(selected), 0);
+            ::PostMessageW(list, WM_SYSKEYDOWN, key, LPARAM(1 | 1 << 29));
+            WaitUntil([&] { return ::SendMessageW(list, LB_GETCURSEL, 0, 0) != selected; }, 300);
+            return std::pair(ReadListItems(list), ::SendMessageW(list, LB_GETCURSEL, 0, 0));
+        };
+        EXPECT_EQ(altKey(VK_DOWN, int(expected.size()) - 1), std::pair(expected, LRESULT(expected.size() - 1)));
+        Items moved = expected;
+        std::swap(moved[0], moved[1]);
+        EXPECT_EQ(altKey(VK_DOWN, 0), std::pair(moved, LRESULT(1)));
+        EXPECT_EQ(altKey(VK_UP, 1), std::pair(expected, LRESULT(0)));
         EXPECT_EQ(drag(2, POINT{-10000, -10000}), DL_STOPCURSOR);  // over no item: nothing moves
         EXPECT_EQ(ReadListItems(list), expected);
 
         Items ignored;
         AddAll(window, false, ascii.Path(), 300, IDCANCEL, ignored);
         EXPECT_EQ(ReadListItems(list), expected);
-        for (const auto& [from, count] :
-             {std::pair(&few, 3), std::pair(&ascii, 300), std::pair(&units, 240), std::pair(&bytes, 200)}) {
-            AddAll(window, from == &few, from->Path(), count, IDOK, expected);
+        // The last: a name typed over a selection too large for the buffer is what the user asked for.
+        for (const auto& [from, count, over] :
+             {std::tuple(&few, 3, ""), std::tuple(&ascii, 300, ""), std::tuple(&units, 240, ""),
+              std::tuple(&bytes, 200, ""), std::tuple(&ascii, 300, "part-007-abcdefghijklmnopqrstuvwxyz01234.txt")}) {
+            AddAll(window, from == &few, from->Path(), count, IDOK, expected, over);
             EXPECT_TRUE(WaitUntil([&] { return ReadListItems(list).size() == expected.size(); }, 3000)) << count;
         }
         EXPECT_EQ(ReadListItems(list), expected);

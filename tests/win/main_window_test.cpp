@@ -2,8 +2,10 @@
 // ends every RunMainWindow), Insert Dividers in step with its menu item, and the window's size.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <tuple>
 
 #include "res/resource.h"
@@ -34,8 +36,28 @@ TEST(MainWindow, OpensCentredTakesEveryCommandAndKeepsItsLayoutAsItIsSized)
         ::GetWindowRect(window, &rc);
         ::GetClientRect(::GetDesktopWindow(), &screen);
         EXPECT_LE(std::abs(rc.left + rc.right - screen.right) + std::abs(rc.top + rc.bottom - screen.bottom), 2);
-        EXPECT_NE(::SendMessageW(window, WM_GETICON, ICON_SMALL, 0), ::SendMessageW(window, WM_GETICON, ICON_BIG, 0));
-        EXPECT_EQ(::SendMessageW(window, WM_QUERYDRAGICON, 0, 0), ::SendMessageW(window, WM_GETICON, ICON_BIG, 0));
+        // The icon's 16-colour images and its 32-bit ones (a size of 0 is 256), which serve sizes above 32.
+        const HMODULE module = ::GetModuleHandleW(nullptr);
+        const auto* const group = static_cast<const BYTE*>(::LockResource(
+            ::LoadResource(module, ::FindResourceA(module, MAKEINTRESOURCEA(IDR_MAINFRAME), RT_GROUP_ICON))));
+        std::set<std::pair<int, int>> images;  // size and bits per pixel of each GRPICONDIRENTRY
+        for (int i = 0; group != nullptr && i < group[4]; ++i)
+            images.emplace(group[6 + 14 * i], group[12 + 14 * i]);
+        EXPECT_EQ(images, (std::set<std::pair<int, int>>{
+                              {16, 4}, {32, 4}, {20, 32}, {24, 32}, {40, 32}, {48, 32}, {64, 32}, {0, 32}}));
+        const HICON at48 = HICON(
+            ::LoadImageW(module, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 48, 48, LR_DEFAULTCOLOR | LR_SHARED));
+        ICONINFO parts{};
+        ::GetIconInfo(at48, &parts);
+        std::vector<DWORD> pixels(48 * 48);
+        BITMAPINFO format{{sizeof(BITMAPINFOHEADER), 48, -48, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+        const HDC dc = ::GetDC(nullptr);
+        EXPECT_EQ(::GetDIBits(dc, parts.hbmColor, 0, 48, pixels.data(), &format, DIB_RGB_COLORS), 48);
+        ::ReleaseDC(nullptr, dc);
+        // A 16-colour image has no alpha; the 32-bit one is opaque where it draws.
+        EXPECT_NE(std::count_if(pixels.begin(), pixels.end(), [](DWORD pixel) { return pixel >> 24 == 0xFF; }), 0);
+        ::DeleteObject(parts.hbmColor);
+        ::DeleteObject(parts.hbmMask);
 
         const auto fill = [&] {
             List(window, start);
@@ -105,10 +127,12 @@ TEST(MainWindow, OpensCentredTakesEveryCommandAndKeepsItsLayoutAsItIsSized)
             return std::pair(rc.right - rc.left, rc.bottom - rc.top);
         };
         const std::map<int, RECT> opened = rects();
-        EXPECT_EQ(resize(0, 0), std::pair(500L, 300L));  // the minimum
+        EXPECT_EQ(resize(0, 0), std::pair(750L, 450L)) << "the minimum, at the suite's 144 DPI";
+        const SIZE unscaled = CMainDlg::MinTrackSize(96);
+        EXPECT_EQ(std::pair(unscaled.cx, unscaled.cy), std::pair(500L, 300L));
         const std::map<int, RECT> small = rects();
         ::SetWindowPos(list, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        resize(600, 360);
+        resize(850, 510);
         std::map<int, RECT> now = rects();
         EXPECT_EQ(now[IDC_JOIN].left - small.at(IDC_JOIN).left, 100);
         EXPECT_EQ(now[IDC_JOIN].top, opened.at(IDC_JOIN).top);
@@ -117,7 +141,7 @@ TEST(MainWindow, OpensCentredTakesEveryCommandAndKeepsItsLayoutAsItIsSized)
         EXPECT_EQ(::GetWindow(window, GW_CHILD), list);
         for (const int show : {SW_MAXIMIZE, SW_MINIMIZE, SW_RESTORE})
             ::ShowWindow(window, show);
-        resize(500, 300);  // every rectangle comes from the captured ones: nothing drifts
+        resize(750, 450);  // every rectangle comes from the captured ones: nothing drifts
         now = rects();
         for (const auto& [id, at] : small)
             EXPECT_TRUE(::EqualRect(&now[id], &at)) << id;
