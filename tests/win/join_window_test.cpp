@@ -7,7 +7,11 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <filesystem>
+#include <fstream>
+#include <memory>
 #include <stdexcept>
+#include <thread>
 
 #include "framework/file_dialog.h"
 #include "framework/handles.h"
@@ -50,6 +54,42 @@ struct FeedPipe {
         ::WriteFile(pipe.Get(), bytes.data(), DWORD(bytes.size()), nullptr, &io);
         return done() && ::GetOverlappedResult(pipe.Get(), &io, &written, FALSE) && written == bytes.size();
     }
+};
+
+// A named pipe nobody writes: every connection (the size pass's, the copy's) gets an instance of its
+// own, held open without a byte until the pipe goes.
+class SilentPipe {
+public:
+    const std::string name = "\\\\.\\pipe\\cordwain-silent-" + std::to_string(::GetTickCount64());
+
+    SilentPipe() : m_server([this] { Serve(); }) {}
+    ~SilentPipe()
+    {
+        ::SetEvent(m_stop.Get());
+        m_server.join();
+    }
+
+private:
+    void Serve() const
+    {
+        OVERLAPPED io{};  // outlives every instance, so no connection completes into a stack that has gone
+        io.hEvent = m_connected.Get();
+        std::vector<std::unique_ptr<CHandle>> instances;
+        for (;;) {
+            instances.push_back(std::make_unique<CHandle>(::CreateNamedPipeA(
+                name.c_str(), PIPE_ACCESS_OUTBOUND | FILE_FLAG_OVERLAPPED, PIPE_TYPE_BYTE, PIPE_UNLIMITED_INSTANCES,
+                4096, 4096, 0, nullptr)));
+            const HANDLE events[] = {m_connected.Get(), m_stop.Get()};
+            if (!*instances.back() || (!::ConnectNamedPipe(instances.back()->Get(), &io) &&
+                                       ::GetLastError() == ERROR_IO_PENDING &&
+                                       ::WaitForMultipleObjects(2, events, FALSE, INFINITE) != WAIT_OBJECT_0))
+                return;
+        }
+    }
+
+    const CHandle m_stop{::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    const CHandle m_connected{::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    std::thread m_server;
 };
 
 TEST(JoinCommand, JoinsWithAndWithoutDividersAndCancelWaitsForTheWorker)
@@ -104,8 +144,9 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndCancelWaitsForTheWorker)
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(progress); }, 3000));
         EXPECT_FALSE(::IsWindowEnabled(window)) << "the window took input with the worker running";
         ClickButton(window, IDC_JOIN);
-        EXPECT_EQ(WaitForWindow("Save As", 300), nullptr) << "a second join started beside the first";
-        ASSERT_TRUE(pipe.Feed(Pattern(kJoinChunkSize, 4)));  // the chunk read after Cancel is not written
+        EXPECT_EQ(WaitForWindow("Save As", 100), nullptr) << "a second join started beside the first";
+        // Fed within the worker's grace, before its read is cancelled: the chunk read after Cancel is not written.
+        ASSERT_TRUE(pipe.Feed(Pattern(kJoinChunkSize, 4)));
         EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(window) != FALSE; }));
         EXPECT_EQ(WaitForWindow("It Worked!", 500), nullptr);
         EXPECT_EQ(ReadAll(folder.PathOf("partial.out")), Pattern(kJoinChunkSize, 3));
@@ -124,10 +165,77 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndCancelWaitsForTheWorker)
         EXPECT_EQ(box.owner, "");
         EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(window) != FALSE; }));
         EXPECT_EQ(ReadAll(folder.PathOf("nothing.out")), "");
+
+        // A read that never returns: its I/O is cancelled, and the window is back within 2 s of Cancel.
+        {
+            const SilentPipe silent;
+            List(window, {silent.name});
+            Join(window, folder.PathOf("never.out"));
+            progress = WaitForWindow("Joining Files...");
+            const CHandle worker(::OpenThread(SYNCHRONIZE, FALSE, dialog.m_dwWorkerThreadId));
+            ASSERT_TRUE(WaitUntil([&] { return ReadText(::GetDlgItem(progress, IDC_CURRENT_FILE)) == silent.name; }));
+            ::Sleep(100);
+            ClickButton(progress, IDCANCEL);
+            EXPECT_TRUE(WaitUntil(
+                [&] {
+                    if (const HWND report = ::FindWindowW(nullptr, L"Well..."))  // the cancelled read's, if any
+                        ClickButton(report, IDOK);
+                    return ::WaitForSingleObject(worker.Get(), 0) == WAIT_OBJECT_0;
+                },
+                2000))
+                << "the worker was left behind";
+            EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(window) != FALSE; }, 300));
+        }
+        List(window, {small});
+        Join(window, folder.PathOf("later.out"));
+        Dismiss("It Worked!");
     }));
+    EXPECT_EQ(ReadAll(folder.PathOf("later.out")), "small");
     EXPECT_EQ(ReadAll(plain), Pattern(1300000, 1) + "small");
     EXPECT_EQ(ReadAll(divided),
               DividerBlock(first) + Pattern(1300000, 1) + DividerBlock(empty) + DividerBlock(small) + "small");
+}
+
+// Pieces that are hard to reach on a real system: a relative name after Save As chose a folder that
+// holds the same name, a relative name that resolves to some 300 characters, and a piece another
+// program holds open for reading and deleting (the sharing is the handle's, so this process holds it).
+TEST(JoinCommand, RelativeLongAndHeldPiecesJoinFromTheStartFolder)
+{
+    const TempFolder start;
+    const TempFolder elsewhere("-elsewhere");
+    start.Write("piece.001", "start ");
+    elsewhere.Write("piece.001", "elsewhere ");
+    const std::string deep = std::string(200, 'd') + "\\" + std::string(100, 'l') + ".002";
+    const std::wstring deepFolder = LR"(\\?\)" + Wide(start.PathOf(std::string(200, 'd')));
+    const std::wstring deepFile = LR"(\\?\)" + Wide(start.PathOf(deep));
+    ::CreateDirectoryW(deepFolder.c_str(), nullptr);
+    std::ofstream(std::filesystem::path(deepFile), std::ios::binary) << "deep ";
+    const std::string held = start.Write("held.003", "held");
+    const CHandle holder(::CreateFileW(Wide(held).c_str(), GENERIC_READ | DELETE,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                       0, nullptr));
+    std::wstring startedIn(MAX_PATH, L'\0');
+    startedIn.resize(::GetCurrentDirectoryW(MAX_PATH, startedIn.data()));
+    ::SetCurrentDirectoryW(Wide(start.Path()).c_str());
+    CMainDlg dialog;
+    for (const std::string& path : {std::string("piece.001"), deep, held})
+        dialog.AddPendingFile(path);
+    EXPECT_TRUE(RunMainWindow(dialog, [&](HWND window) {
+        ClickButton(window, IDC_JOIN);
+        const HWND saveAs = WaitForWindow("Save As");
+        AnswerFileDialog(saveAs, elsewhere.Path());  // browsed there, as a user would
+        ASSERT_TRUE(WaitUntil([&] {
+            char shown[MAX_PATH] = {};  // the dialog's own (narrow) answer
+            ::SendMessageA(saveAs, CDM_GETFOLDERPATH, MAX_PATH, LPARAM(shown));
+            return shown == elsewhere.Path();
+        }));
+        AnswerFileDialog(saveAs, "joined");
+        Dismiss("It Worked!");
+    }));
+    ::SetCurrentDirectoryW(startedIn.c_str());
+    EXPECT_EQ(ReadAll(elsewhere.PathOf("joined")), "start deep held");
+    ::DeleteFileW(deepFile.c_str());
+    ::RemoveDirectoryW(deepFolder.c_str());
 }
 
 // The main window whose list cannot always be read: "unnamable" on the window's own thread (the
