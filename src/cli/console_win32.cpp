@@ -55,7 +55,8 @@ BOOL WINAPI OnConsoleControl(DWORD type)
         if (WorkEnds(kStopGrace))
             return TRUE;
         // A read the system holds (a pipe nobody writes) is cancelled, and the join then ends as
-        // an interrupted one; what still does not end is given up.
+        // an interrupted one; what still does not end is given up. (Wine 8 cancels such a read too,
+        // but cannot deliver a console's Ctrl+C to a child of a process without a console.)
         lock.lock();
         const bool cancelled = g_worker != nullptr && ::CancelSynchronousIo(g_worker);
         lock.unlock();

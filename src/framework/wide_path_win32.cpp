@@ -22,7 +22,7 @@ std::wstring WideFromNarrow(const std::string& text)
 
 // The extended form is taken literally (no '/', "..", trailing dots or relative parts), so the
 // system's own resolution runs first, against the current folder, which the program keeps where
-// it was at start-up.
+// it was at start-up. (Wine opens long paths without the prefix too; Windows does not.)
 std::wstring FileSystemName(const std::string& path)
 {
     const std::wstring wide = WideFromNarrow(path);

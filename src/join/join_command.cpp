@@ -61,8 +61,8 @@ bool WaitForWorker(HANDLE thread, DWORD threadId, HWND window)
     DWORD result = 0;
     for (ULONGLONG deadline = ::GetTickCount64() + kWorkerGraceMs;;) {
         const ULONGLONG now = ::GetTickCount64();
-        result = ::MsgWaitForMultipleObjects(1, &thread, FALSE, DWORD(deadline > now ? deadline - now : 0),
-                                             QS_ALLINPUT);
+        result =
+            ::MsgWaitForMultipleObjects(1, &thread, FALSE, DWORD(deadline > now ? deadline - now : 0), QS_ALLINPUT);
         if (result == WAIT_TIMEOUT) {
             if (cancelled && !ShowsWindow(threadId))
                 break;

@@ -25,8 +25,7 @@ DWORD WINAPI JoinWorker(LPVOID param)
         StdioFileSystem files;
         try {
             const JoinServices services{window, host, host, files, host};
-            RunJoinJob(services, JoinRequest{job.strOutputPath.str(), job.bInsertDividers != FALSE},
-                       g_bJoinSucceeded);
+            RunJoinJob(services, JoinRequest{job.strOutputPath.str(), job.bInsertDividers != FALSE}, g_bJoinSucceeded);
         } catch (...) {
             // The job's streams are closed by now; it ends as a failed join does.
             if (!job.abandoned)

@@ -18,14 +18,15 @@ struct HandleCloser {
 };
 using FileHandle = std::unique_ptr<void, HandleCloser>;
 
-// FileIdInfo needs Windows 8 or later and a file system that answers it; Wine answers it for
-// its own file systems only.
+// FileIdInfo needs Windows 8 or later and a file system that answers it (Wine answers it with the
+// host's device and inode, so there the two indexes agree).
 std::optional<FileIdentity> IdentityOf(const std::string& path)
 {
     // No access rights are needed to read the identity, and sharing everything means a file
     // that another program holds open is still recognised. Backup semantics admit folders.
-    const HANDLE raw = CreateFileW(FileSystemName(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE raw =
+        CreateFileW(FileSystemName(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (raw == INVALID_HANDLE_VALUE)
         return std::nullopt;
     const FileHandle handle(raw);
