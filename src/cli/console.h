@@ -25,8 +25,9 @@ constexpr std::chrono::seconds kStopGrace{1};
 // Runs `work` on a worker thread and returns when it is done, with the first interrupt that came.
 // That interrupt calls `onInterrupt` from an ordinary thread, never from a signal handler, so it
 // may take locks. When the work has not stopped within kStopGrace (it is blocked in the system,
-// opening or reading a pipe), or at a second interrupt, `giveUp` is called and the process ends at
-// once with the status it returns.
+// opening or reading a pipe; on Windows after its blocked read has been cancelled, it gets half as
+// long again), or at a second interrupt, `giveUp` is called and the process ends at once with the
+// status it returns.
 Interruption RunInterruptible(const std::function<void()>& work, const std::function<void()>& onInterrupt,
                               const std::function<int(Interruption)>& giveUp);
 

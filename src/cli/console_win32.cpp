@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <io.h>
 
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <mutex>
@@ -24,6 +25,17 @@ struct InterruptTarget {
 std::mutex g_handlerMutex;
 InterruptTarget g_target;
 HANDLE g_workDone = nullptr;  // signalled when the work has ended
+HANDLE g_worker = nullptr;    // the work's thread, open for CancelSynchronousIo
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { ::CloseHandle(handle); }
+};
+using UniqueHandle = std::unique_ptr<void, HandleCloser>;
+
+bool WorkEnds(std::chrono::milliseconds within)
+{
+    return ::WaitForSingleObject(g_workDone, static_cast<DWORD>(within.count())) != WAIT_TIMEOUT;
+}
 
 BOOL WINAPI OnConsoleControl(DWORD type)
 {
@@ -40,11 +52,19 @@ BOOL WINAPI OnConsoleControl(DWORD type)
         g_target.first = kind;
         (*g_target.onInterrupt)();
         lock.unlock();
-        if (::WaitForSingleObject(g_workDone, static_cast<DWORD>(kStopGrace.count() * 1000)) == WAIT_TIMEOUT) {
-            lock.lock();
-            if (g_target.giveUp != nullptr)
-                ::ExitProcess(static_cast<UINT>((*g_target.giveUp)(kind)));
-        }
+        if (WorkEnds(kStopGrace))
+            return TRUE;
+        // A read the system holds (a pipe nobody writes) is cancelled, and the join then ends as
+        // an interrupted one; what still does not end is given up. (Wine 8 cancels such a read too,
+        // but cannot deliver a console's Ctrl+C to a child of a process without a console.)
+        lock.lock();
+        const bool cancelled = g_worker != nullptr && ::CancelSynchronousIo(g_worker);
+        lock.unlock();
+        if (cancelled && WorkEnds(std::chrono::milliseconds(kStopGrace) / 2))
+            return TRUE;
+        lock.lock();
+        if (g_target.giveUp != nullptr)
+            ::ExitProcess(static_cast<UINT>((*g_target.giveUp)(kind)));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "cordwain-join: the interrupt could not be passed on: %s\n", error.what());
     }
@@ -125,10 +145,8 @@ bool StderrIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
 Interruption RunInterruptible(const std::function<void()>& work, const std::function<void()>& onInterrupt,
                               const std::function<int(Interruption)>& giveUp)
 {
-    struct HandleCloser {
-        void operator()(HANDLE handle) const { ::CloseHandle(handle); }
-    };
-    const std::unique_ptr<void, HandleCloser> done(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    const UniqueHandle done(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    UniqueHandle workerThread;
     {
         const std::lock_guard<std::mutex> lock(g_handlerMutex);
         g_target = InterruptTarget{&onInterrupt, &giveUp};
@@ -136,6 +154,11 @@ Interruption RunInterruptible(const std::function<void()>& work, const std::func
     }
     SetConsoleCtrlHandler(OnConsoleControl, TRUE);
     std::thread worker([&] {
+        {
+            const std::lock_guard<std::mutex> lock(g_handlerMutex);
+            workerThread.reset(::OpenThread(THREAD_TERMINATE, FALSE, ::GetCurrentThreadId()));
+            g_worker = workerThread.get();
+        }
         work();
         ::SetEvent(done.get());
     });
@@ -144,6 +167,7 @@ Interruption RunInterruptible(const std::function<void()>& work, const std::func
     const std::lock_guard<std::mutex> lock(g_handlerMutex);
     const Interruption first = g_target.first;
     g_target = InterruptTarget{};
+    g_worker = nullptr;
     return first;
 }
 

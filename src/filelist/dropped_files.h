@@ -11,7 +11,7 @@ namespace cordwain {
 
 constexpr std::uint32_t kFileAttributeDirectory = 0x10;
 
-// Attributes of a path as GetFileAttributesA gives them; its failure answer, 0xFFFFFFFF, has the
+// Attributes of a path as GetFileAttributesW gives them; its failure answer, 0xFFFFFFFF, has the
 // directory bit set too.
 using FileAttributesQuery = std::uint32_t (*)(const std::string& path);
 

@@ -10,6 +10,7 @@
 #include "filelist/redraw_pause.h"
 #include "filelist/text_measurer_win32.h"
 #include "framework/handles.h"
+#include "framework/wide_path.h"
 
 namespace cordwain {
 namespace {
@@ -27,7 +28,8 @@ std::vector<std::string> ReadDroppedNames(HDROP drop)
     return names;
 }
 
-std::uint32_t FileAttributes(const std::string& path) { return ::GetFileAttributesA(path.c_str()); }
+// Through the wide function, so a name past the classic limit is examined, not skipped.
+std::uint32_t FileAttributes(const std::string& path) { return ::GetFileAttributesW(FileSystemName(path).c_str()); }
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 // The Join command, from the empty-list check to "It Worked!".
 #include "join/join_command.h"
 
+#include <algorithm>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -28,14 +30,51 @@ bool IsUserAction(UINT message)
            message == WM_COMMAND || message == WM_SYSCOMMAND || message == WM_DROPFILES || message == WM_CLOSE;
 }
 
+// How long the worker gets once the progress dialog has gone (after a Cancel, the dialog's own
+// pause makes it about a second) before its pending I/O is cancelled, and then before it is left.
+constexpr DWORD kWorkerGraceMs = 500;
+
+BOOL CALLBACK NoteVisible(HWND hWnd, LPARAM shown)
+{
+    *reinterpret_cast<bool*>(shown) = ::IsWindowVisible(hWnd) != FALSE;
+    return !*reinterpret_cast<bool*>(shown);
+}
+
+// Whether the worker shows a window (its report, waiting for the user): then it is not stuck.
+bool ShowsWindow(DWORD threadId)
+{
+    bool shown = false;
+    ::EnumThreadWindows(threadId, &NoteVisible, reinterpret_cast<LPARAM>(&shown));
+    return shown;
+}
+
 // Waits for the worker while this thread goes on answering the messages the worker sends it (list
 // reads, a report box's ownership) and painting. The window is disabled meanwhile, and actions
-// that still reach it or its controls are dropped, as a disabled window would.
-void WaitForWorker(HANDLE thread, HWND window)
+// that still reach it or its controls are dropped, as a disabled window would. A worker held in
+// the system (a pipe nobody writes, a share that stopped answering) has its I/O cancelled; if it
+// still does not return, the window stops waiting for it: false.
+bool WaitForWorker(HANDLE thread, DWORD threadId, HWND window)
 {
     const BOOL wasEnabled = !::EnableWindow(window, FALSE);
     std::optional<int> quitCode;
-    while (::MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+    bool cancelled = false;
+    DWORD result = 0;
+    for (ULONGLONG deadline = ::GetTickCount64() + kWorkerGraceMs;;) {
+        const ULONGLONG now = ::GetTickCount64();
+        result =
+            ::MsgWaitForMultipleObjects(1, &thread, FALSE, DWORD(deadline > now ? deadline - now : 0), QS_ALLINPUT);
+        if (result == WAIT_TIMEOUT) {
+            if (cancelled && !ShowsWindow(threadId))
+                break;
+            // The read that fails here ends the job the way a cancelled one ends.
+            if (!cancelled)
+                ::CancelSynchronousIo(thread);
+            cancelled = true;
+            deadline = ::GetTickCount64() + kWorkerGraceMs;
+            continue;
+        }
+        if (result != WAIT_OBJECT_0 + 1)
+            break;
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             // A quit request belongs to the loop outside; hand it back once the worker is done.
@@ -52,6 +91,7 @@ void WaitForWorker(HANDLE thread, HWND window)
     ::EnableWindow(window, wasEnabled);
     if (quitCode)
         ::PostQuitMessage(*quitCode);
+    return result == WAIT_OBJECT_0;
 }
 
 // The box for a join that could not be started, with the system's reason when it gave one.
@@ -76,8 +116,9 @@ void RunJoinCommand(CJoinWindow& window, bool insertDividers)
     const CharClasses classes = SystemCharClasses();
     const std::string firstPath = window.FilePath(0);
     const std::string suggestedName = SuggestedOutputName(firstPath, classes);
-    CFileDialog saveAs(FALSE, nullptr, suggestedName.c_str(), OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_EXPLORER,
-                       kSaveFilter);
+    // OFN_NOCHANGEDIR: relative paths in the list stay relative to the start folder.
+    CFileDialog saveAs(FALSE, nullptr, suggestedName.c_str(),
+                       OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_NOCHANGEDIR, kSaveFilter);
     // Kept alive here until the dialog has closed.
     const std::optional<std::string> initialFolder = InitialOutputFolder(firstPath, classes);
     if (initialFolder)
@@ -90,12 +131,12 @@ void RunJoinCommand(CJoinWindow& window, bool insertDividers)
         return;
     }
 
-    JoinJob job;
-    job.pMainDlg = &window;
-    job.strOutputPath = saveAs.GetPathName();
-    job.bInsertDividers = insertDividers ? TRUE : FALSE;
+    auto job = std::make_unique<JoinJob>();
+    job->pMainDlg = &window;
+    job->strOutputPath = saveAs.GetPathName();
+    job->bInsertDividers = insertDividers ? TRUE : FALSE;
 
-    const CHandle thread(::CreateThread(nullptr, 0, &JoinWorker, &job, 0, &window.m_dwWorkerThreadId));
+    const CHandle thread(::CreateThread(nullptr, 0, &JoinWorker, job.get(), 0, &window.m_dwWorkerThreadId));
     if (!thread) {
         ReportNotStarted(owner, ::GetLastError());
         return;
@@ -110,14 +151,23 @@ void RunJoinCommand(CJoinWindow& window, bool insertDividers)
     }
     // The worker may still be inside a read, a write or a window request, using the job and this
     // window; it ends soon after a cancel, at its next look at the flag.
-    WaitForWorker(thread.Get(), owner);
+    const bool returned = WaitForWorker(thread.Get(), window.m_dwWorkerThreadId, owner);
+    if (!returned) {
+        // Left behind, the worker still uses its record: the window keeps it, and ends the program
+        // before it goes.
+        job->abandoned = true;
+        auto& jobs = window.m_abandonedJobs;
+        jobs.erase(std::remove_if(jobs.begin(), jobs.end(), [](const auto& left) { return left->finished.load(); }),
+                   jobs.end());
+        jobs.push_back(std::move(job));
+    }
 
     if (!shown) {
         // Whatever the worker did without its dialog, the join was not the user's to see through.
         ReportNotStarted(owner, dialogError);
         return;
     }
-    if (g_bJoinSucceeded) {
+    if (returned && g_bJoinSucceeded) {
         CSuccessDlg success;
         success.DoModal();
     }

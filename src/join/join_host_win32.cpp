@@ -15,12 +15,14 @@ namespace {
 constexpr DWORD kDialogPollMs = 10;
 }  // namespace
 
-Win32JoinHost::Win32JoinHost(CCriticalSection& lock, const bool& running, const CProgressDlg& progress)
-    : m_lock(lock), m_running(running), m_progress(progress)
+Win32JoinHost::Win32JoinHost(CCriticalSection& lock, const bool& running, const CProgressDlg& progress,
+                             const std::atomic<bool>& abandoned)
+    : m_lock(lock), m_running(running), m_progress(progress), m_abandoned(abandoned)
 {
 }
 
-HWND Win32JoinHost::Dialog() const { return m_progress.WindowForWorker(); }
+// The dialog of a later join is not an abandoned worker's.
+HWND Win32JoinHost::Dialog() const { return m_abandoned ? nullptr : m_progress.WindowForWorker(); }
 
 HWND Win32JoinHost::ProgressBar() const
 {
@@ -61,10 +63,11 @@ void Win32JoinHost::Hide()
 }
 
 // Owned by the progress dialog while it is up; with no owner once it has gone, so the box
-// still appears and waits for the user.
+// still appears and waits for the user. The user has gone on from an abandoned join.
 void Win32JoinHost::ShowMessage(const std::string& text, const std::string& caption, unsigned style)
 {
-    ::MessageBoxA(Dialog(), text.c_str(), caption.c_str(), MB_OK | style);
+    if (!m_abandoned)
+        ::MessageBoxA(Dialog(), text.c_str(), caption.c_str(), MB_OK | style);
 }
 
 void Win32JoinHost::RequestClose()

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <string>
 
@@ -17,8 +18,10 @@ class CProgressDlg;
 
 class Win32JoinHost final : public ProgressSink, public RunGate, public Pause {
 public:
-    // `running` is only read, and only while `lock` is held.
-    Win32JoinHost(CCriticalSection& lock, const bool& running, const CProgressDlg& progress);
+    // `running` is only read, and only while `lock` is held. Once `abandoned` is set the join is
+    // no longer running for this worker, and it leaves the dialog and the user alone.
+    Win32JoinHost(CCriticalSection& lock, const bool& running, const CProgressDlg& progress,
+                  const std::atomic<bool>& abandoned);
 
     void SetRange() override;
     bool IsVisible() override;
@@ -30,7 +33,7 @@ public:
 
     void Enter() override { m_lock.Lock(); }
     void Leave() override { m_lock.Unlock(); }
-    bool IsRunning() const override { return m_running; }
+    bool IsRunning() const override { return m_running && !m_abandoned; }
 
     // Sleeps, then waits until the progress dialog's window is up or the join is no longer
     // running (cancelled, or the dialog could not be shown): the first window request must not
@@ -45,6 +48,7 @@ private:
     CCriticalSection& m_lock;
     const bool& m_running;
     const CProgressDlg& m_progress;
+    const std::atomic<bool>& m_abandoned;
 };
 
 }  // namespace cordwain

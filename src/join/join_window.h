@@ -6,7 +6,11 @@
 #include <windows.h>
 
 #include "framework/critical_section.h"
+#include <memory>
+#include <vector>
+
 #include "join/join_host.h"
+#include "join/join_worker.h"
 #include "join/progress_dlg.h"
 
 namespace cordwain {
@@ -24,10 +28,14 @@ public:
     CCriticalSection m_csJoin;     // guards m_bJoinRunning and the worker's progress messages
     bool m_bJoinRunning = false;   // read by the worker only under m_csJoin
     CProgressDlg m_dlgProgress;
+    // Jobs whose workers the Join command stopped waiting for; they may still reach this window.
+    std::vector<std::unique_ptr<JoinJob>> m_abandonedJobs;
 
 protected:
     CJoinWindow() = default;
-    ~CJoinWindow() = default;
+    // Ends the program here while a worker left behind has not finished: it must not wake to a
+    // window that has gone.
+    ~CJoinWindow();
 };
 
 }  // namespace cordwain

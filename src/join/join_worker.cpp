@@ -18,20 +18,32 @@ std::atomic<bool> g_bJoinSucceeded{false};
 
 DWORD WINAPI JoinWorker(LPVOID param)
 {
-    const JoinJob& job = *static_cast<const JoinJob*>(param);
+    JoinJob& job = *static_cast<JoinJob*>(param);
     CJoinWindow& window = *job.pMainDlg;
-    Win32JoinHost host(window.m_csJoin, window.m_bJoinRunning, window.m_dlgProgress);
-    StdioFileSystem files;
-    try {
-        const JoinServices services{window, host, host, files, host};
-        RunJoinJob(services, JoinRequest{job.strOutputPath.str(), job.bInsertDividers != FALSE}, g_bJoinSucceeded);
-    } catch (...) {
-        // The job's streams are closed by now; it ends as a failed join does.
-        g_bJoinSucceeded = false;
-        host.ShowMessage(UnexpectedErrorText(), kUnexpectedErrorCaption, kBoxIconError);
-        host.RequestClose();
+    {
+        Win32JoinHost host(window.m_csJoin, window.m_bJoinRunning, window.m_dlgProgress, job.abandoned);
+        StdioFileSystem files;
+        try {
+            const JoinServices services{window, host, host, files, host};
+            RunJoinJob(services, JoinRequest{job.strOutputPath.str(), job.bInsertDividers != FALSE}, g_bJoinSucceeded);
+        } catch (...) {
+            // The job's streams are closed by now; it ends as a failed join does.
+            if (!job.abandoned)
+                g_bJoinSucceeded = false;
+            host.ShowMessage(UnexpectedErrorText(), kUnexpectedErrorCaption, kBoxIconError);
+            host.RequestClose();
+        }
     }
+    job.finished = true;
     return 0;
+}
+
+CJoinWindow::~CJoinWindow()
+{
+    for (const std::unique_ptr<JoinJob>& job : m_abandonedJobs) {
+        if (!job->finished)
+            ::ExitProcess(0);
+    }
 }
 
 }  // namespace cordwain

@@ -12,12 +12,19 @@ namespace cordwain {
 
 class CJoinWindow;
 
-// Filled by the Join command on its own stack; the command waits for the worker to end before
-// the record goes out of scope.
+// Filled by the Join command, which waits for the worker to end before it lets the record go. A
+// worker that the system does not give back (a read that never returns) is left behind with its
+// record, which the window then keeps (CJoinWindow::m_abandonedJobs).
 struct JoinJob {
     CJoinWindow* pMainDlg = nullptr;
     CString strOutputPath;
     BOOL bInsertDividers = FALSE;
+
+    // Set by the command when it stops waiting: the progress dialog, the running flag and the
+    // boxes are no longer this worker's, and it stops at its next look at the flag.
+    std::atomic<bool> abandoned{false};
+    // Set by the worker as its last use of the record and of the window.
+    std::atomic<bool> finished{false};
 };
 
 // Set by the worker after a complete, error-free join, before it asks the progress dialog to

@@ -1,12 +1,26 @@
 // Whether two paths name one existing file, however they are spelt.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 namespace cordwain {
 
+// A file's identity as the system gives it for an open handle: its volume and an index of up to
+// 128 bits (ReFS needs them all; a 64-bit index fills the low bytes). Some network redirectors
+// give an index of all zeros, which identifies nothing.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::array<std::uint8_t, 16> index{};
+};
+
+// True only when both indexes are known and both identities equal: an unknown index never makes
+// two names one file.
+bool SameIdentity(const FileIdentity& a, const FileIdentity& b);
+
 // True when both paths exist and are the same file (same device and inode; on Windows the
-// same volume serial number and file index).
+// same FileIdentity).
 bool IsSameExistingFile(const std::string& a, const std::string& b);
 
 // True when something exists at `path`.

@@ -1,9 +1,12 @@
-// File identity on Windows: volume serial number and file index of an open handle.
+// File identity on Windows: the 128-bit FILE_ID_INFO of an open handle where the system gives it,
+// else the volume serial number and 64-bit file index.
 #include <windows.h>
 
+#include <cstring>
 #include <memory>
 #include <optional>
 
+#include "framework/wide_path.h"
 #include "join/same_file.h"
 
 namespace cordwain {
@@ -15,25 +18,33 @@ struct HandleCloser {
 };
 using FileHandle = std::unique_ptr<void, HandleCloser>;
 
-struct FileIdentity {
-    DWORD volume;
-    DWORD indexHigh;
-    DWORD indexLow;
-};
-
+// FileIdInfo needs Windows 8 or later and a file system that answers it (Wine answers it with the
+// host's device and inode, so there the two indexes agree).
 std::optional<FileIdentity> IdentityOf(const std::string& path)
 {
     // No access rights are needed to read the identity, and sharing everything means a file
     // that another program holds open is still recognised. Backup semantics admit folders.
-    const HANDLE raw = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE raw =
+        CreateFileW(FileSystemName(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (raw == INVALID_HANDLE_VALUE)
         return std::nullopt;
     const FileHandle handle(raw);
+    FileIdentity identity;
+    FILE_ID_INFO id{};
+    if (GetFileInformationByHandleEx(handle.get(), FileIdInfo, &id, sizeof id)) {
+        identity.volume = id.VolumeSerialNumber;
+        static_assert(sizeof id.FileId.Identifier == sizeof identity.index, "a 128-bit index");
+        std::memcpy(identity.index.data(), id.FileId.Identifier, identity.index.size());
+        return identity;
+    }
     BY_HANDLE_FILE_INFORMATION info{};
     if (!GetFileInformationByHandle(handle.get(), &info))
         return std::nullopt;
-    return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    identity.volume = info.dwVolumeSerialNumber;
+    const std::uint64_t index = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+    std::memcpy(identity.index.data(), &index, sizeof index);  // little-endian, as FILE_ID_128 holds it
+    return identity;
 }
 
 }  // namespace
@@ -44,13 +55,13 @@ bool IsSameExistingFile(const std::string& a, const std::string& b)
     if (!first)
         return false;
     const auto second = IdentityOf(b);
-    if (!second)
-        return false;
-    return first->volume == second->volume && first->indexHigh == second->indexHigh &&
-           first->indexLow == second->indexLow;
+    return second && SameIdentity(*first, *second);
 }
 
-bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool PathExists(const std::string& path)
+{
+    return GetFileAttributesW(FileSystemName(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 // The attributes are those of a link itself, never of its target.
 bool NameTaken(const std::string& path) { return PathExists(path); }

@@ -13,6 +13,9 @@
 #include <unistd.h>
 #endif
 
+#ifdef _WIN32
+#include "join/file_open_win32.h"
+#endif
 #include "join/system_error.h"
 
 namespace cordwain {
@@ -97,7 +100,11 @@ private:
 
 std::unique_ptr<FileStream> StdioFileSystem::Open(const std::string& path, const char* mode)
 {
+#ifdef _WIN32
+    FilePtr file(OpenFileStream(path, mode[0] == 'w'));
+#else
     FilePtr file(std::fopen(path.c_str(), mode));
+#endif
     if (!file) {
         m_failures.push_back({path, LastSystemError()});
         return nullptr;
@@ -110,15 +117,13 @@ std::unique_ptr<FileStream> StdioFileSystem::Open(const std::string& path, const
 std::int64_t StdioFileSystem::SizeOf(const std::string& path)
 {
 #ifdef _WIN32
-    struct _stat64 status {};
-    if (_stat64(path.c_str(), &status) != 0)
-        return 0;
+    return FileSizeOf(path);
 #else
     struct stat status {};
     if (stat(path.c_str(), &status) != 0)
         return 0;
-#endif
     return static_cast<std::int64_t>(status.st_size);
+#endif
 }
 
 std::unique_ptr<FileStream> StdioFileSystem::OpenRead(const std::string& path) { return Open(path, "rb"); }

@@ -4,6 +4,7 @@
 #include "framework/drag_move.h"
 #include "framework/file_dialog_text.h"
 #include "framework/text_scan.h"
+#include "framework/wide_path.h"
 
 namespace {
 
@@ -53,6 +54,18 @@ TEST(DragMove, ItemLandsJustBeforeTheItemDroppedOn)
     const std::pair<int, int> unchanged[] = {{1, 1}, {1, 2}, {-1, 2}, {2, -1}};  // itself, the next, none
     for (const auto& [source, target] : unchanged)
         EXPECT_EQ(DragMoveDestination(source, target), std::nullopt) << source << " onto " << target;
+}
+
+// Full paths past 259 units get the extended form; devices, extended names and shorter paths do not.
+TEST(WidePath, ExtendedFormOnlyPastTheClassicLimit)
+{
+    const std::wstring deep = LR"(C:\)" + std::wstring(256, L'd');
+    EXPECT_EQ(ExtendedLengthName(deep), deep);  // 259 units
+    EXPECT_EQ(ExtendedLengthName(deep + L"e"), LR"(\\?\)" + deep + L"e");
+    const std::wstring folder(250, L's');
+    EXPECT_EQ(ExtendedLengthName(LR"(\\server\share\)" + folder), LR"(\\?\UNC\server\share\)" + folder);
+    for (const std::wstring& asIs : {LR"(\\?\)" + deep + L"e", LR"(\\.\pipe\)" + deep})
+        EXPECT_EQ(ExtendedLengthName(asIs), asIs);
 }
 
 }  // namespace

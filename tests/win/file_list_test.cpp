@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 
 #include "framework/file_dialog.h"
 #include "res/resource.h"
@@ -97,13 +98,12 @@ TEST(FileListBox, DropsDragsAndAddsKeepTheOrderTheNamesAndTheExtent)
     const std::string first = folder.Write("first.bin", "1");
     const std::string widest = folder.Write("Ωmega Grüße 日本語の名前 😀😀 with the longest name.bin", "2");
     std::filesystem::create_directories(folder.PathOf("a folder"));  // folders are skipped, never expanded
-    // A name past 259 characters must arrive whole: cut, it would name the file made beside it.
-    const std::string longPath = folder.PathOf(std::string(262 - folder.Path().size(), 'n') + ".txt");
+    // A name of 300 characters must arrive whole (cut, it would name the file made beside it), be
+    // taken as a file, and join.
+    const std::string longPath = folder.PathOf(std::string(295 - folder.Path().size(), 'n') + ".txt");
     const std::wstring longWide = L"\\\\?\\" + Wide(longPath);
-    ::CloseHandle(::CreateFileW(longWide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    std::ofstream(std::filesystem::path(longWide), std::ios::binary) << "long";
     folder.Write(longPath.substr(folder.Path().size() + 1, 258 - folder.Path().size()), "");
-    // Where the system's A functions stop at MAX_PATH, the whole name is unreadable and skipped.
-    const bool longNamesWork = ::GetFileAttributesA(longPath.c_str()) != INVALID_FILE_ATTRIBUTES;
     const TempFolder few("-few");
     const TempFolder ascii("-ascii");
     const TempFolder units("-units");
@@ -128,12 +128,14 @@ TEST(FileListBox, DropsDragsAndAddsKeepTheOrderTheNamesAndTheExtent)
         const HGLOBAL drop = MakeDrop({widest, folder.PathOf("a folder"), first, longPath});
         ::SendMessageW(list, WM_DROPFILES, WPARAM(drop), 0);
         EXPECT_EQ(::GlobalSize(drop), 0u) << "the drop was not released";
-        Items expected = {listed, widest, first};
-        if (longNamesWork)
-            expected.push_back(longPath);
+        Items expected = {listed, widest, first, longPath};
         EXPECT_EQ(ReadListItems(list), expected);
         const auto extent = [&] { return ::SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0); };
-        EXPECT_EQ(extent(), Width(list, longNamesWork ? longPath : widest));
+        EXPECT_EQ(extent(), Width(list, longPath));
+        ClickButton(window, IDC_JOIN);
+        AnswerFileDialog(WaitForWindow("Save As"), folder.PathOf("joined"));
+        Dismiss("It Worked!");
+        EXPECT_EQ(ReadAll(folder.PathOf("joined")), "21long");
         const HGLOBAL elsewhere = MakeDrop({first});  // only the list takes drops
         ::SendMessageW(window, WM_DROPFILES, WPARAM(elsewhere), 0);
         ::GlobalFree(elsewhere);
@@ -163,7 +165,7 @@ TEST(FileListBox, DropsDragsAndAddsKeepTheOrderTheNamesAndTheExtent)
         EXPECT_EQ(ReadListItems(list), expected);
         EXPECT_EQ(::SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
         EXPECT_EQ(::SendMessageW(list, LB_GETITEMDATA, 0, 0), 14);  // the item's data travels with it
-        EXPECT_EQ(extent(), Width(list, longNamesWork ? longPath : widest));
+        EXPECT_EQ(extent(), Width(list, longPath));
         // Alt+Up and Alt+Down move as a drag does, through the dialog's message loop; not past the end.
         const auto altKey = [&](WPARAM key, int selected) {
             ::SendMessageW(list, LB_SETCURSEL, WPARAM(selected), 0);

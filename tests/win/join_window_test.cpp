@@ -6,6 +6,8 @@
 
 #include <commdlg.h>
 
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 #include "framework/file_dialog.h"
@@ -96,8 +98,9 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndCancelWaitsForTheWorker)
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(progress); }, 3000));
         EXPECT_FALSE(::IsWindowEnabled(window)) << "the window took input with the worker running";
         ClickButton(window, IDC_JOIN);
-        EXPECT_EQ(WaitForWindow("Save As", 300), nullptr) << "a second join started beside the first";
-        ASSERT_TRUE(pipe.Feed(Pattern(kJoinChunkSize, 4)));  // the chunk read after Cancel is not written
+        EXPECT_EQ(WaitForWindow("Save As", 100), nullptr) << "a second join started beside the first";
+        // Fed within the worker's grace, before its read is cancelled: the chunk read after Cancel is not written.
+        ASSERT_TRUE(pipe.Feed(Pattern(kJoinChunkSize, 4)));
         EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(window) != FALSE; }));
         EXPECT_EQ(WaitForWindow("It Worked!", 500), nullptr);
         EXPECT_EQ(ReadAll(folder.PathOf("partial.out")), Pattern(kJoinChunkSize, 3));
@@ -116,10 +119,73 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndCancelWaitsForTheWorker)
         EXPECT_EQ(box.owner, "");
         EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(window) != FALSE; }));
         EXPECT_EQ(ReadAll(folder.PathOf("nothing.out")), "");
+
+        // A pipe nobody writes: the read is cancelled, and the worker and the window are back within 2 s.
+        {
+            const FeedPipe silent;
+            List(window, {silent.name});
+            Join(window, folder.PathOf("never.out"));
+            progress = WaitForWindow("Joining Files...");
+            const CHandle worker(::OpenThread(SYNCHRONIZE, FALSE, dialog.m_dwWorkerThreadId));
+            ASSERT_TRUE(WaitUntil([&] { return ReadText(::GetDlgItem(progress, IDC_CURRENT_FILE)) == silent.name; }));
+            ClickButton(progress, IDCANCEL);
+            EXPECT_TRUE(WaitUntil(
+                [&] {
+                    if (const HWND report = ::FindWindowW(nullptr, L"Well..."))  // the cancelled read's, if any
+                        ClickButton(report, IDOK);
+                    return ::WaitForSingleObject(worker.Get(), 0) == WAIT_OBJECT_0;
+                },
+                2000))
+                << "the worker was left behind";
+            EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(window) != FALSE; }, 300));
+        }
+        List(window, {small});
+        Join(window, folder.PathOf("later.out"));
+        Dismiss("It Worked!");
     }));
+    EXPECT_EQ(ReadAll(folder.PathOf("later.out")), "small");
     EXPECT_EQ(ReadAll(plain), Pattern(1300000, 1) + "small");
     EXPECT_EQ(ReadAll(divided),
               DividerBlock(first) + Pattern(1300000, 1) + DividerBlock(empty) + DividerBlock(small) + "small");
+}
+
+// Pieces that are hard to reach on a real system: a relative name after Save As chose a folder that
+// holds the same name, a relative name that resolves to some 300 characters, and a piece another
+// program holds open for reading and deleting (the sharing is the handle's, so this process holds it).
+TEST(JoinCommand, RelativeLongAndHeldPiecesJoinFromTheStartFolder)
+{
+    const TempFolder start;
+    const TempFolder elsewhere("-elsewhere");
+    start.Write("piece.001", "start ");
+    elsewhere.Write("piece.001", "elsewhere ");
+    const std::string deep = std::string(200, 'd') + "\\" + std::string(100, 'l') + ".002";
+    const std::wstring deepFolder = LR"(\\?\)" + Wide(start.PathOf(std::string(200, 'd')));
+    const std::wstring deepFile = LR"(\\?\)" + Wide(start.PathOf(deep));
+    ::CreateDirectoryW(deepFolder.c_str(), nullptr);
+    std::ofstream(std::filesystem::path(deepFile), std::ios::binary) << "deep ";
+    const std::string held = start.Write("held.003", "held");
+    const CHandle holder(::CreateFileW(Wide(held).c_str(), GENERIC_READ | DELETE,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                       0, nullptr));
+    const std::filesystem::path startedIn = std::filesystem::current_path();
+    std::filesystem::current_path(start.Path());
+    CMainDlg dialog;
+    for (const std::string& path : {std::string("piece.001"), deep, held})
+        dialog.AddPendingFile(path);
+    EXPECT_TRUE(RunMainWindow(dialog, [&](HWND window) {
+        ClickButton(window, IDC_JOIN);
+        const HWND saveAs = WaitForWindow("Save As");
+        AnswerFileDialog(saveAs, elsewhere.Path());  // browsed there, as a user would
+        ASSERT_TRUE(WaitUntil([&] {
+            char shown[MAX_PATH] = {};  // the dialog's own (narrow) answer
+            ::SendMessageA(saveAs, CDM_GETFOLDERPATH, MAX_PATH, LPARAM(shown));
+            return shown == elsewhere.Path();
+        }));
+        AnswerFileDialog(saveAs, "joined");
+        Dismiss("It Worked!");
+    }));
+    std::filesystem::current_path(startedIn);
+    EXPECT_EQ(ReadAll(elsewhere.PathOf("joined")), "start deep held");
 }
 
 // The main window whose list cannot always be read: "unnamable" on the window's own thread (the
