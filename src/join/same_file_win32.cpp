@@ -1,5 +1,10 @@
 // File identity on Windows: the 128-bit FILE_ID_INFO of an open handle where the system gives it,
 // else the volume serial number and 64-bit file index.
+
+// FILE_ID_INFO is declared from Windows 8 on; where the system is older the query fails at run
+// time and the 64-bit index serves, so only this file is built against the newer headers.
+#undef _WIN32_WINNT
+#define _WIN32_WINNT 0x0602
 #include <windows.h>
 
 #include <cstring>
