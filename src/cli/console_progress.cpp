@@ -48,8 +48,8 @@ void ConsoleProgress::Draw()
     if (name.size() > kNameWidth)
         name = "..." + name.substr(name.size() - (kNameWidth - 3));
     m_err << "\r\x1b[K[" << std::string(static_cast<std::size_t>(filled), '#')
-          << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << std::setw(4) << m_position
-          << '/' << kProgressScale << ' ' << name;
+          << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << std::setw(4) << m_position << '/'
+          << kProgressScale << ' ' << name;
     m_err.flush();
     m_drawn = true;
 }

@@ -185,13 +185,13 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
     for (const FileFailure& failure : files.Failures())
         console.err << kProgramName << ": " << ShownName(failure.path) << ": " << SystemErrorText(failure.error)
                     << '\n';
-    if (outcome.stopped && outcome.stoppedAt >= 0) {
+    if (outcome.Stopped()) {
         console.err << "Not copied: ";
         for (auto i = std::size_t(outcome.stoppedAt); i < inputs.size(); ++i)
             console.err << (i > std::size_t(outcome.stoppedAt) ? ", " : "") << ShownName(inputs[i]);
         console.err << '\n';
     }
-    if (interruption != Interruption::kNone && outcome.stopped)
+    if (interruption != Interruption::kNone && outcome.Stopped())
         return interrupted(interruption);
     if (!outcome.succeeded)
         return kExitFailed;

@@ -54,11 +54,15 @@ public:
         for (;;) {
             const ChunkCopy chunk = input->CopyChunkTo(m_output, mayWrite);
             switch (chunk.result) {
-            case ChunkResult::kEnd: return FileResult::kCopied;
-            case ChunkResult::kReadFailed: return FileResult::kReadFailed;
-            case ChunkResult::kHeld: return FileResult::kStopped;
+            case ChunkResult::kEnd:
+                return FileResult::kCopied;
+            case ChunkResult::kReadFailed:
+                return FileResult::kReadFailed;
+            case ChunkResult::kHeld:
+                return FileResult::kStopped;
             case ChunkResult::kCopied:
-            case ChunkResult::kWriteFailed: break;
+            case ChunkResult::kWriteFailed:
+                break;
             }
             m_done += static_cast<std::int64_t>(chunk.bytes);
             {
@@ -82,11 +86,15 @@ private:
 std::string ErrorEntry(FileResult result, const std::string& path)
 {
     switch (result) {
-    case FileResult::kNotOpened: return OpenFailureEntry(path);
-    case FileResult::kReadFailed: return ReadFailureEntry(path);
-    case FileResult::kWriteFailed: return WriteFailureEntry(path);
+    case FileResult::kNotOpened:
+        return OpenFailureEntry(path);
+    case FileResult::kReadFailed:
+        return ReadFailureEntry(path);
+    case FileResult::kWriteFailed:
+        return WriteFailureEntry(path);
     case FileResult::kCopied:
-    case FileResult::kStopped: break;
+    case FileResult::kStopped:
+        break;
     }
     return {};
 }
@@ -99,7 +107,6 @@ JoinOutcome RunJoinJob(const JoinHost& host, const JoinRequest& request)
     const std::int64_t total = TotalSize(host.list, host.files);
     const std::unique_ptr<FileStream> output = host.files.CreateWrite(request.outputPath);
     if (!output) {
-        outcome.outputFailed = true;
         host.progress.Report(Severity::kError, kOutputOpenFailedCaption, kOutputOpenFailedText);
         return outcome;
     }
@@ -116,13 +123,13 @@ JoinOutcome RunJoinJob(const JoinHost& host, const JoinRequest& request)
         const std::string path = host.list.FilePath(j);
         const FileResult result = copier.Copy(path, !outcome.errorLog.empty());
         if (result == FileResult::kStopped) {
-            outcome.stopped = true;
             outcome.stoppedAt = j;
             break;
         }
         outcome.errorLog += ErrorEntry(result, path);
         writeFailed = writeFailed || result == FileResult::kWriteFailed;
-        lastOpened = result == FileResult::kNotOpened ? lastOpened : path;
+        if (result != FileResult::kNotOpened)
+            lastOpened = path;
     }
     // Closing writes out what the stream still buffers: a failure there loses data just as a
     // short write does, and is reported unless a short write has said so already.
@@ -131,7 +138,7 @@ JoinOutcome RunJoinJob(const JoinHost& host, const JoinRequest& request)
 
     if (!outcome.errorLog.empty()) {
         host.progress.Report(Severity::kInformation, kReportCaption, ErrorReportText(outcome.errorLog));
-    } else if (!outcome.stopped) {
+    } else if (!outcome.Stopped()) {
         host.progress.Hide();
         outcome.succeeded = true;
     }

@@ -13,11 +13,12 @@ struct JoinRequest {
 };
 
 struct JoinOutcome {
-    bool succeeded = false;     // the whole list was copied, with no error recorded and no stop
-    bool stopped = false;       // the stop rule fired: cancel, or an error seen at the next chunk
-    int stoppedAt = -1;         // when it fired, the list entry it fired at: none from there on was copied
-    bool outputFailed = false;  // the output could not be created; nothing else was done
-    std::string errorLog;       // entries in order of occurrence, each beginning with "\n"
+    bool succeeded = false;  // the whole list was copied, with no error recorded and no stop
+    int stoppedAt = -1;      // where the stop rule fired (cancel, or an error seen at the next chunk), or -1;
+                             // none of the list from there on was copied
+    std::string errorLog;    // entries in order of occurrence, each beginning with "\n"
+
+    bool Stopped() const { return stoppedAt >= 0; }
 };
 
 // Runs one job, from the size pass to the report or the hidden display, and closes every file

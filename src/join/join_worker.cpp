@@ -34,8 +34,8 @@ DWORD WINAPI JoinWorker(LPVOID param)
     JoinOutcome outcome;
     try {
         StdioFileSystem files;
-        outcome = RunJoinJob(JoinHost{window, host, host, files},
-                             JoinRequest{job.strOutputPath.str(), job.bInsertDividers});
+        outcome =
+            RunJoinJob(JoinHost{window, host, host, files}, JoinRequest{job.strOutputPath.str(), job.bInsertDividers});
     } catch (...) {
         // The job's streams are closed by now; it ends as a failed join does.
         outcome = JoinOutcome{};

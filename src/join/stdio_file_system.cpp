@@ -66,8 +66,8 @@ private:
     {
         std::vector<char>& buffer = m_shared.buffer;
         buffer.resize(kJoinChunkSize);
-        const std::size_t n =
-            Checked(std::fread(buffer.data(), 1, buffer.size(), m_file.get()), buffer.size(), std::ferror(m_file.get()) != 0);
+        const std::size_t n = Checked(std::fread(buffer.data(), 1, buffer.size(), m_file.get()), buffer.size(),
+                                      std::ferror(m_file.get()) != 0);
         if (n == 0)
             return {std::feof(m_file.get()) != 0 ? ChunkResult::kEnd : ChunkResult::kReadFailed, 0};
         if (mayWrite != nullptr && !(*mayWrite)())

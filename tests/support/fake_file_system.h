@@ -32,13 +32,16 @@ public:
     std::unique_ptr<FileStream> OpenRead(const std::string& path) override
     {
         const auto found = files.find(path);
-        return found == files.end() ? nullptr : std::make_unique<Stream>(*this, path, &found->second);
+        if (found == files.end())
+            return nullptr;
+        opened.push_back(path);
+        return std::make_unique<Stream>(*this, path, &found->second);
     }
     std::unique_ptr<FileStream> CreateWrite(const std::string&) override
     {
         if (outputFails)
             return nullptr;
-        written.clear(), writtenCount = 0, writeSizes.clear();
+        opened.clear(), written.clear(), writtenCount = 0, writeSizes.clear();
         return std::make_unique<Stream>(*this, "output", nullptr);
     }
 
@@ -49,6 +52,7 @@ public:
     std::string written;         // the output's bytes (the first 64 MiB), and their count
     std::int64_t writtenCount = 0;
     std::vector<std::size_t> writeSizes;
+    std::vector<std::string> opened;  // the inputs opened since the output was created, in order
 
 private:
     // An input over a made-up file, or without one the output.
@@ -63,20 +67,21 @@ private:
 
         ChunkCopy CopyChunkTo(FileStream& output, const std::function<bool()>& mayWrite) override
         {
-            const std::int64_t end = m_file.failAfter >= 0 ? std::min(m_file.failAfter, m_file.Length()) : m_file.Length();
+            const auto end = m_file.failAfter >= 0 ? std::min(m_file.failAfter, m_file.Length()) : m_file.Length();
             const auto n = std::size_t(std::clamp<std::int64_t>(end - m_position, 0, kJoinChunkSize));
             if (n == 0)
                 return {m_position >= m_file.Length() ? ChunkResult::kEnd : ChunkResult::kReadFailed, 0};
-            m_chunk = m_file.length < 0 ? m_file.bytes.substr(std::size_t(m_position), n) : std::string(n, '\0');
+            const auto chunk =
+                m_file.length < 0 ? m_file.bytes.substr(std::size_t(m_position), n) : std::string(n, '\0');
             m_position += std::int64_t(n);
             if (!mayWrite())
                 return {ChunkResult::kHeld, n};
-            return {output.Write(m_chunk.data(), n) < n ? ChunkResult::kWriteFailed : ChunkResult::kCopied, n};
+            return {output.Write(chunk.data(), n) < n ? ChunkResult::kWriteFailed : ChunkResult::kCopied, n};
         }
         std::size_t Write(const char* data, std::size_t size) override
         {
             m_owner.writeSizes.push_back(size);
-            const std::int64_t room = m_owner.capacity < 0 ? std::int64_t(size) : m_owner.capacity - m_owner.writtenCount;
+            const auto room = m_owner.capacity < 0 ? std::int64_t(size) : m_owner.capacity - m_owner.writtenCount;
             const auto n = std::size_t(std::clamp<std::int64_t>(room, 0, std::int64_t(size)));
             if (m_owner.written.size() + n <= (64u << 20))
                 m_owner.written.append(data, n);
@@ -98,7 +103,6 @@ private:
         bool m_isInput;
         bool m_closed = false;
         std::int64_t m_position = 0;
-        std::string m_chunk;
     };
 
     std::vector<std::string>& m_events;

@@ -4,17 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "join/join_host.h"
 
 namespace cordwain {
 
 class FakeGate final : public RunGate {
 public:
-    void Enter() override
-    {
-        EXPECT_FALSE(held) << "the gate entered twice";
-        held = true;
-    }
+    void Enter() override { EXPECT_FALSE(std::exchange(held, true)) << "the gate entered twice"; }
     void Leave() override { held = false; }
     bool IsRunning() const override
     {

@@ -15,17 +15,11 @@ class ProgressRecorder final : public ProgressSink {
 public:
     ProgressRecorder(std::vector<std::string>& events, const FakeGate& gate) : m_events(events), m_gate(gate) {}
 
-    void BeginCopy(std::int64_t totalBytes) override
-    {
-        UnderGate("begin");
-        m_events.push_back("begin");
-        total = totalBytes;
-    }
+    void BeginCopy(std::int64_t bytes) override { UnderGate("begin"), m_events.push_back("begin"), total = bytes; }
     void ShowProgress(std::int64_t doneBytes, std::int64_t totalBytes) override
     {
-        UnderGate("progress");
+        UnderGate("progress"), done.push_back(doneBytes);
         EXPECT_EQ(totalBytes, total);
-        done.push_back(doneBytes);
     }
     void ShowCurrentFile(const std::string& path) override { m_events.push_back("show " + path); }
     void Hide() override { m_events.push_back("hide"); }
