@@ -5,6 +5,7 @@
 #include <iomanip>
 
 #include "cli/shown_name.h"
+#include "join/progress_position.h"
 
 namespace cordwain {
 namespace {
@@ -14,9 +15,11 @@ constexpr std::size_t kNameWidth = 40;
 
 }  // namespace
 
-void ConsoleProgress::PostPosition(int position)
+void ConsoleProgress::ShowProgress(std::int64_t doneBytes, std::int64_t totalBytes)
 {
-    m_position = position;
+    if (!m_terminal)
+        return;
+    m_position = ProgressPosition(doneBytes, totalBytes);
     Draw();
 }
 
@@ -27,7 +30,7 @@ void ConsoleProgress::ShowCurrentFile(const std::string& path)
         Draw();
 }
 
-void ConsoleProgress::ShowMessage(const std::string& text, const std::string& caption, unsigned)
+void ConsoleProgress::Report(Severity, const std::string& caption, const std::string& text)
 {
     ClearLine();
     std::string shown = text;
@@ -40,13 +43,13 @@ void ConsoleProgress::ShowMessage(const std::string& text, const std::string& ca
 void ConsoleProgress::Draw()
 {
     // A grown file can push the position past 1000 (or wrap it); the bar just stays in bounds.
-    const int filled = std::clamp(m_position, 0, 1000) * kBarWidth / 1000;
+    const int filled = std::clamp(m_position, 0, kProgressScale) * kBarWidth / kProgressScale;
     std::string name = m_currentFile;
     if (name.size() > kNameWidth)
         name = "..." + name.substr(name.size() - (kNameWidth - 3));
     m_err << "\r\x1b[K[" << std::string(static_cast<std::size_t>(filled), '#')
-          << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << std::setw(4) << m_position
-          << "/1000 " << name;
+          << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << std::setw(4) << m_position << '/'
+          << kProgressScale << ' ' << name;
     m_err.flush();
     m_drawn = true;
 }

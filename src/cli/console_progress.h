@@ -18,17 +18,18 @@ public:
     {
     }
 
-    void SetRange() override {}
-    bool IsVisible() override { return m_terminal; }
-    void PostPosition(int position) override;
+    void BeginCopy(std::int64_t) override {}
+    // The bar in thousandths of the total, on a terminal only.
+    void ShowProgress(std::int64_t doneBytes, std::int64_t totalBytes) override;
     void ShowCurrentFile(const std::string& path) override;
     void Hide() override { ClearLine(); }
-    void ShowMessage(const std::string& text, const std::string& caption, unsigned style) override;
-    void RequestClose() override { ClearLine(); }
+    // The caption and the text, whatever the severity: the exit status tells the rest.
+    void Report(Severity severity, const std::string& caption, const std::string& text) override;
+    // Takes the progress line off the screen, so what follows starts a line of its own.
+    void ClearLine();
 
 private:
     void Draw();
-    void ClearLine();
 
     std::ostream& m_err;
     const bool m_terminal;

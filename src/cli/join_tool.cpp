@@ -1,8 +1,7 @@
 // The command-line joiner: chooses and checks the output, then runs the same engine as the
-// window, without its start pause, and maps the outcome to an exit status.
+// window, without the window's start pause, and maps the outcome to an exit status.
 #include "cli/join_tool.h"
 
-#include <atomic>
 #include <fstream>
 #include <iterator>
 #include <mutex>
@@ -15,7 +14,6 @@
 #include "cli/shown_name.h"
 #include "join/copy_engine.h"
 #include "join/join_texts.h"
-#include "join/progress_position.h"
 #include "join/output_name.h"
 #include "join/same_file.h"
 #include "join/system_error.h"
@@ -73,8 +71,7 @@ std::optional<std::string> HashFile(const std::string& path, HashKind kind, Prog
     while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
         digest->Update(chunk.data(), static_cast<std::size_t>(in.gcount()));
         done += in.gcount();
-        if (progress.IsVisible())
-            progress.PostPosition(ProgressPosition(done, total));
+        progress.ShowProgress(done, total);
     }
     progress.Hide();
     return in.eof() ? std::optional<std::string>(digest->FinishHex()) : std::nullopt;
@@ -171,8 +168,6 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
     ConsoleProgress progress(console.err, console.terminal, inputs);
     MutexRunGate gate;
     StdioFileSystem files;
-    NoPause noPause;
-    std::atomic<bool> succeeded{false};
     JoinOutcome outcome;
     const auto interrupted = [&](Interruption how) {
         console.err << kProgramName << ": interrupted; " << ShownName(output) << " holds what was copied until then.\n"
@@ -181,8 +176,8 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
     };
     const Interruption interruption = console.runInterruptible(
         [&] {
-            outcome = RunJoinJob(JoinServices{list, progress, gate, files, noPause}, JoinRequest{output, args.dividers},
-                                 succeeded);
+            outcome = RunJoinJob(JoinHost{list, progress, gate, files}, JoinRequest{output, args.dividers ? 1 : 0});
+            progress.ClearLine();
         },
         [&] { gate.Stop(); }, interrupted);
 
@@ -190,13 +185,13 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
     for (const FileFailure& failure : files.Failures())
         console.err << kProgramName << ": " << ShownName(failure.path) << ": " << SystemErrorText(failure.error)
                     << '\n';
-    if (outcome.stopped && outcome.stoppedAt >= 0) {
+    if (outcome.Stopped()) {
         console.err << "Not copied: ";
         for (auto i = std::size_t(outcome.stoppedAt); i < inputs.size(); ++i)
             console.err << (i > std::size_t(outcome.stoppedAt) ? ", " : "") << ShownName(inputs[i]);
         console.err << '\n';
     }
-    if (interruption != Interruption::kNone && outcome.stopped)
+    if (interruption != Interruption::kNone && outcome.Stopped())
         return interrupted(interruption);
     if (!outcome.succeeded)
         return kExitFailed;

@@ -1,15 +1,16 @@
-// The join worker's job over injected list, progress, gate, files and pause.
+// The join worker's job over an injected list, progress display, gate and files.
 #include "join/copy_engine.h"
 
 #include <memory>
-#include <vector>
 
 #include "join/join_texts.h"
-#include "join/progress_position.h"
 
 namespace cordwain {
 
 namespace {
+
+// What happened to one file of the list.
+enum class FileResult { kCopied, kNotOpened, kReadFailed, kWriteFailed, kStopped };
 
 std::int64_t TotalSize(const JoinList& list, FileSystem& files)
 {
@@ -19,158 +20,128 @@ std::int64_t TotalSize(const JoinList& list, FileSystem& files)
     return total;
 }
 
-// Closing the output writes out what the stream still buffers; a failure there loses data
-// just as a short write does.
-bool CloseOutput(std::unique_ptr<FileStream>& output)
-{
-    if (!output)
-        return true;
-    const bool closed = output->Close();
-    output.reset();
-    return closed;
-}
-
 bool IsRunning(RunGate& gate)
 {
     const GateLock lock(gate);
     return gate.IsRunning();
 }
 
+// The files of one job, copied one after the other to the end of its output.
+class FileCopier {
+public:
+    FileCopier(const JoinHost& host, FileStream& output, std::int64_t total, int bInsertDividers)
+        : m_host(host), m_output(output), m_total(total), m_bInsertDividers(bInsertDividers)
+    {
+    }
+
+    // `errorSeen`: an error was recorded for an earlier file, so this file's first chunk stops the job.
+    FileResult Copy(const std::string& path, bool errorSeen)
+    {
+        m_host.progress.ShowCurrentFile(path);
+        const std::unique_ptr<FileStream> input = m_host.files.OpenRead(path);
+        if (!input)
+            return FileResult::kNotOpened;
+        if (m_bInsertDividers != 0) {
+            const std::string divider = DividerBlock(path);
+            // A short write like a chunk's; after an earlier error no chunk would have been written
+            // at all, so the job stops here.
+            if (m_output.Write(divider.data(), divider.size()) < divider.size())
+                return errorSeen ? FileResult::kStopped : FileResult::kWriteFailed;
+        }
+        // The stop rule: a chunk that is there is kept out once the join no longer runs, or an
+        // earlier file failed. Nothing else looks at the flag, so empty files never stop a job.
+        const std::function<bool()> mayWrite = [&] { return IsRunning(m_host.gate) && !errorSeen; };
+        for (;;) {
+            const ChunkCopy chunk = input->CopyChunkTo(m_output, mayWrite);
+            switch (chunk.result) {
+            case ChunkResult::kEnd:
+                return FileResult::kCopied;
+            case ChunkResult::kReadFailed:
+                return FileResult::kReadFailed;
+            case ChunkResult::kHeld:
+                return FileResult::kStopped;
+            case ChunkResult::kCopied:
+            case ChunkResult::kWriteFailed:
+                break;
+            }
+            m_done += static_cast<std::int64_t>(chunk.bytes);
+            {
+                const GateLock lock(m_host.gate);
+                if (m_host.gate.IsRunning())
+                    m_host.progress.ShowProgress(m_done, m_total);
+            }
+            if (chunk.result == ChunkResult::kWriteFailed)
+                return FileResult::kWriteFailed;
+        }
+    }
+
+private:
+    const JoinHost& m_host;
+    FileStream& m_output;
+    const std::int64_t m_total;
+    const int m_bInsertDividers;
+    std::int64_t m_done = 0;  // bytes read over all files
+};
+
+std::string ErrorEntry(FileResult result, const std::string& path)
+{
+    switch (result) {
+    case FileResult::kNotOpened:
+        return OpenFailureEntry(path);
+    case FileResult::kReadFailed:
+        return ReadFailureEntry(path);
+    case FileResult::kWriteFailed:
+        return WriteFailureEntry(path);
+    case FileResult::kCopied:
+    case FileResult::kStopped:
+        break;
+    }
+    return {};
+}
+
 }  // namespace
 
-JoinOutcome RunJoinJob(const JoinServices& services, const JoinRequest& request, std::atomic<bool>& succeeded)
+JoinOutcome RunJoinJob(const JoinHost& host, const JoinRequest& request)
 {
-    const JoinList& list = services.list;
-    ProgressSink& progress = services.progress;
-    RunGate& gate = services.gate;
-    FileSystem& files = services.files;
     JoinOutcome outcome;
-
-    services.pause.For(kJoinStartPause);
-    succeeded = false;
-
-    const std::int64_t total = TotalSize(list, files);
-
-    std::unique_ptr<FileStream> output = files.CreateWrite(request.outputPath);
+    const std::int64_t total = TotalSize(host.list, host.files);
+    const std::unique_ptr<FileStream> output = host.files.CreateWrite(request.outputPath);
     if (!output) {
-        outcome.outputFailed = true;
-        progress.ShowMessage(kOutputOpenFailedText, kOutputOpenFailedCaption, kBoxIconError);
-        progress.RequestClose();
+        host.progress.Report(Severity::kError, kOutputOpenFailedCaption, kOutputOpenFailedText);
         return outcome;
     }
-
     {
-        const GateLock lock(gate);
-        if (gate.IsRunning())
-            progress.SetRange();
+        const GateLock lock(host.gate);
+        if (host.gate.IsRunning())
+            host.progress.BeginCopy(total);
     }
 
-    if (list.FileCount() < 1) {
-        progress.Hide();
-        succeeded = true;
-        outcome.succeeded = true;
-        output.reset();
-        progress.RequestClose();
-        return outcome;
-    }
-
-    std::vector<char> buffer(kJoinChunkSize);
-    bool errorSeen = false;
-    bool goOn = true;
-    std::int64_t bytesRead = 0;
+    FileCopier copier(host, *output, total, request.bInsertDividers);
     bool writeFailed = false;
-    bool outputClosed = true;
     std::string lastOpened = request.outputPath;
-
-    for (int j = 0; !outcome.stopped && j < list.FileCount(); ++j) {
-        const std::string path = list.FilePath(j);
-        progress.ShowCurrentFile(path);
-
-        std::unique_ptr<FileStream> input = files.OpenRead(path);
-        if (!input) {
-            outcome.errorLog += OpenFailureEntry(path);
-            errorSeen = true;
-            continue;
+    for (int j = 0; j < host.list.FileCount(); ++j) {
+        const std::string path = host.list.FilePath(j);
+        const FileResult result = copier.Copy(path, !outcome.errorLog.empty());
+        if (result == FileResult::kStopped) {
+            outcome.stoppedAt = j;
+            break;
         }
-        lastOpened = path;
-        if (request.insertDividers) {
-            const std::string divider = DividerBlock(path);
-            output->Write(divider.data(), divider.size());  // a failed divider goes unnoticed
-        }
-
-        // Where the file layer copies inside the kernel, a chunk is checked while still unread and
-        // then copied without passing through the buffer; whatever the kernel refuses or fails goes
-        // on through the buffer, whose reads and writes meet and report any fault themselves.
-        std::size_t kernelStep = input->KernelCopyStep();
-        for (;;) {
-            std::size_t n = 0;
-            if (kernelStep > 0) {
-                const std::optional<bool> more = input->HasMoreBytes();
-                if (more && !*more)
-                    break;  // the end of the file
-                if (!more)
-                    kernelStep = 0;
-            }
-            if (kernelStep == 0) {
-                n = input->Read(buffer.data(), buffer.size());
-                if (n == 0) {
-                    if (!input->AtEnd()) {
-                        outcome.errorLog += ReadFailureEntry(path);
-                        errorSeen = true;
-                    }
-                    break;
-                }
-            }
-
-            if (!IsRunning(gate))
-                goOn = false;
-            // At this point errorSeen can only come from an earlier file: an error in this one ends its loop.
-            if (!goOn || errorSeen) {
-                outcome.stopped = true;
-                outcome.stoppedAt = j;
-                break;
-            }
-            if (kernelStep > 0) {
-                const std::optional<std::size_t> copied = input->CopyTo(*output, input->KernelCopyStep());
-                if (!copied || *copied == 0) {
-                    kernelStep = 0;
-                    continue;
-                }
-                n = *copied;
-            }
-            bytesRead += static_cast<std::int64_t>(n);
-            {
-                const GateLock lock(gate);
-                if (gate.IsRunning() && progress.IsVisible())
-                    progress.PostPosition(ProgressPosition(bytesRead, total));
-            }
-            if (kernelStep == 0 && output->Write(buffer.data(), n) < n) {
-                outcome.errorLog += WriteFailureEntry(path);
-                errorSeen = true;
-                writeFailed = true;
-                break;
-            }
-        }
-        input.reset();
-        if (outcome.stopped)
-            outputClosed = CloseOutput(output);
+        outcome.errorLog += ErrorEntry(result, path);
+        writeFailed = writeFailed || result == FileResult::kWriteFailed;
+        if (result != FileResult::kNotOpened)
+            lastOpened = path;
     }
-    if (output)
-        outputClosed = CloseOutput(output);
-    // Only report it if no short write already said the same.
-    if (!outputClosed && !writeFailed) {
+    // Closing writes out what the stream still buffers: a failure there loses data just as a
+    // short write does, and is reported unless a short write has said so already.
+    if (!output->Close() && !writeFailed)
         outcome.errorLog += WriteFailureEntry(lastOpened);
-        errorSeen = true;
-    }
 
-    if (errorSeen) {
-        progress.ShowMessage(ErrorReportText(outcome.errorLog), kReportCaption, kBoxIconInformation);
-    } else if (!outcome.stopped) {
-        progress.Hide();
-        succeeded = true;
+    if (!outcome.errorLog.empty()) {
+        host.progress.Report(Severity::kInformation, kReportCaption, ErrorReportText(outcome.errorLog));
+    } else if (!outcome.Stopped()) {
+        host.progress.Hide();
         outcome.succeeded = true;
     }
-    progress.RequestClose();
     return outcome;
 }
 

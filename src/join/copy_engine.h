@@ -1,43 +1,29 @@
-// One join, start to end: sizes, output, copy loop, stop rule, error report, success flag.
+// One join, start to end: sizes, output, copy loop, stop rule, error report, the outcome.
 #pragma once
 
-#include <atomic>
-#include <chrono>
 #include <string>
 
-#include "join/file_system.h"
 #include "join/join_host.h"
 
 namespace cordwain {
 
-// The worker waits this long before it starts, so the progress dialog can come up.
-constexpr std::chrono::milliseconds kJoinStartPause{500};
-
-struct JoinServices {
-    const JoinList& list;
-    ProgressSink& progress;
-    RunGate& gate;
-    FileSystem& files;
-    Pause& pause;
-};
-
 struct JoinRequest {
     std::string outputPath;
-    bool insertDividers = false;
+    int bInsertDividers = 0;  // nonzero: a divider block ahead of each file
 };
 
 struct JoinOutcome {
-    bool succeeded = false;
-    bool stopped = false;       // the stop rule fired: cancel, or an error seen at the next chunk
-    int stoppedAt = -1;         // when it fired, the list entry it fired at: none from there on was copied
-    bool outputFailed = false;  // the output could not be created; nothing else was done
-    std::string errorLog;       // entries in order of occurrence, each beginning with "\n"
+    bool succeeded = false;  // the whole list was copied, with no error recorded and no stop
+    int stoppedAt = -1;      // where the stop rule fired (cancel, or an error seen at the next chunk), or -1;
+                             // none of the list from there on was copied
+    std::string errorLog;    // entries in order of occurrence, each beginning with "\n"
+
+    bool Stopped() const { return stoppedAt >= 0; }
 };
 
-// Runs one job. `succeeded` is cleared after the start pause and set only on a finished,
-// error-free job, always before the progress display is asked to close.
-// The 512 KiB read buffer is allocated once here, on the heap, so a worker thread with
-// the default stack size is safe.
-JoinOutcome RunJoinJob(const JoinServices& services, const JoinRequest& request, std::atomic<bool>& succeeded);
+// Runs one job, from the size pass to the report or the hidden display, and closes every file
+// it opened. Asking the progress display to close is left to the caller, which learns first
+// how the job went.
+JoinOutcome RunJoinJob(const JoinHost& host, const JoinRequest& request);
 
 }  // namespace cordwain

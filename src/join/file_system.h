@@ -3,12 +3,29 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace cordwain {
+
+// Files are copied through one buffer of this size, where they go through a buffer at all.
+constexpr std::size_t kJoinChunkSize = 524288;
+
+// What one step of copying did.
+enum class ChunkResult {
+    kCopied,       // a chunk went to the output whole
+    kEnd,          // the input had nothing more: the file is done
+    kReadFailed,   // reading stopped before the end of the input
+    kWriteFailed,  // the output took fewer bytes than the chunk held
+    kHeld,         // a chunk was there, and `mayWrite` kept it out of the output
+};
+
+struct ChunkCopy {
+    ChunkResult result = ChunkResult::kEnd;
+    std::size_t bytes = 0;  // bytes read for this chunk, whether or not they were written
+};
 
 // An open stream; closing it is destroying it.
 class FileStream {
@@ -17,31 +34,15 @@ public:
     FileStream(const FileStream&) = delete;
     FileStream& operator=(const FileStream&) = delete;
 
-    // Reads up to `size` bytes, like fread with element size 1.
-    virtual std::size_t Read(char* buffer, std::size_t size) = 0;
-    // The end-of-file test, like feof.
-    virtual bool AtEnd() const = 0;
+    // Copies the next chunk of this input to the end of `output`, whichever way the file layer
+    // copies. `mayWrite` is asked once a chunk is known to be there and before any of it is
+    // written, and only then: when it says no, nothing of the chunk reaches the output.
+    virtual ChunkCopy CopyChunkTo(FileStream& output, const std::function<bool()>& mayWrite) = 0;
     // Writes `size` bytes, like fwrite with element size 1; returns how many were written.
     virtual std::size_t Write(const char* data, std::size_t size) = 0;
     // Closes the stream, like fclose: false when data still buffered could not be written.
     // A stream that is destroyed without Close is closed all the same, unchecked.
     virtual bool Close() = 0;
-
-    // Copying inside the kernel, where the file layer offers it: the most bytes one copy takes,
-    // 0 where the layer has no such copy.
-    virtual std::size_t KernelCopyStep() const { return 0; }
-    // Whether bytes follow at the read position, found without taking them; nullopt when this
-    // input cannot tell (a pipe, a read error).
-    virtual std::optional<bool> HasMoreBytes() { return std::nullopt; }
-    // Copies up to `size` bytes from this input's position to the end of `output`, inside the
-    // kernel: how many, or nullopt when the kernel refuses or fails. The caller then goes on with
-    // Read and Write, which meet and report any real fault themselves.
-    virtual std::optional<std::size_t> CopyTo(FileStream& output, std::size_t size)
-    {
-        (void)output;
-        (void)size;
-        return std::nullopt;
-    }
 
 protected:
     FileStream() = default;
@@ -69,21 +70,28 @@ struct FileFailure {
     int error = 0;
 };
 
-// Real files through the C run-time streams, copied inside the kernel where it can (Linux). The
-// output is unbuffered: what a write returned for is in the file, even if the process is ended
-// while another file's read hangs. Every failure is kept, in order, with the system's reason.
+// Real files through the C run-time streams, copied inside the kernel where it can (Linux), else
+// through one buffer of kJoinChunkSize that serves every file. The output is unbuffered: what a
+// write returned for is in the file, even if the process is ended while another file's read
+// hangs. Every failure is kept, in order, with the system's reason.
 class StdioFileSystem final : public FileSystem {
 public:
     std::int64_t SizeOf(const std::string& path) override;
     std::unique_ptr<FileStream> OpenRead(const std::string& path) override;
     std::unique_ptr<FileStream> CreateWrite(const std::string& path) override;
-    const std::vector<FileFailure>& Failures() const { return m_failures; }
+    const std::vector<FileFailure>& Failures() const { return m_shared.failures; }
+
+    // What every stream opened here shares.
+    struct Shared {
+        std::size_t kernelStep = kKernelStep;  // learned over every copy
+        std::vector<char> buffer;              // allocated at the first buffered chunk, kept for the job
+        std::vector<FileFailure> failures;
+    };
 
 private:
     std::unique_ptr<FileStream> Open(const std::string& path, const char* mode);
 
-    std::size_t m_kernelStep = kKernelStep;
-    std::vector<FileFailure> m_failures;
+    Shared m_shared;
 };
 
 }  // namespace cordwain

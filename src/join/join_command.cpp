@@ -105,7 +105,7 @@ void ReportNotStarted(HWND owner, DWORD error)
 
 }  // namespace
 
-void RunJoinCommand(CJoinWindow& window, bool insertDividers)
+void RunJoinCommand(CJoinWindow& window, BOOL bInsertDividers)
 {
     const HWND owner = window.JoinWindowHandle();
     if (window.FileCount() == 0) {
@@ -134,7 +134,7 @@ void RunJoinCommand(CJoinWindow& window, bool insertDividers)
     auto job = std::make_unique<JoinJob>();
     job->pMainDlg = &window;
     job->strOutputPath = saveAs.GetPathName();
-    job->bInsertDividers = insertDividers ? TRUE : FALSE;
+    job->bInsertDividers = bInsertDividers;
 
     const CHandle thread(::CreateThread(nullptr, 0, &JoinWorker, job.get(), 0, &window.m_dwWorkerThreadId));
     if (!thread) {

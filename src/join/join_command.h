@@ -7,6 +7,6 @@
 namespace cordwain {
 
 // Runs the command for `window`, whose data has been exchanged and whose running flag is set.
-void RunJoinCommand(CJoinWindow& window, bool insertDividers);
+void RunJoinCommand(CJoinWindow& window, BOOL bInsertDividers);
 
 }  // namespace cordwain

@@ -1,10 +1,12 @@
-// What a join needs from its surroundings: the list, the progress display, the run gate and a
-// pause. The Windows worker implements these with messages to real windows; the command-line
-// joiner and the tests implement them directly.
+// What a join needs from the program that runs it: the list, the progress display, the run gate
+// and the files. The Windows worker provides them with messages to real windows; the
+// command-line joiner and the tests provide them directly.
 #pragma once
 
-#include <chrono>
+#include <cstdint>
 #include <string>
+
+#include "join/file_system.h"
 
 namespace cordwain {
 
@@ -18,22 +20,23 @@ protected:
     ~JoinList() = default;
 };
 
-// The progress display. Calls marked "under the gate" are made while the run gate is held, and
-// so must never wait for the thread that clears the running flag (post, don't send).
+// How much a report matters: the join could not be done at all, or it ran with problems to tell.
+enum class Severity { kInformation, kError };
+
+// The progress display. Calls marked "under the gate" are made while the run gate is held and
+// only while the join runs, so they must never wait for the thread that clears the running flag.
 class ProgressSink {
 public:
-    // Range 0..1000. Under the gate.
-    virtual void SetRange() = 0;
-    // Under the gate.
-    virtual bool IsVisible() = 0;
-    // Under the gate.
-    virtual void PostPosition(int position) = 0;
+    // The copy begins, `totalBytes` being the sizes found before it. Under the gate.
+    virtual void BeginCopy(std::int64_t totalBytes) = 0;
+    // `doneBytes` of `totalBytes` read so far; more than the total when files grew after they
+    // were sized, and any amount of a total of 0. Under the gate.
+    virtual void ShowProgress(std::int64_t doneBytes, std::int64_t totalBytes) = 0;
     virtual void ShowCurrentFile(const std::string& path) = 0;
+    // Every file was copied: the display goes before the job ends.
     virtual void Hide() = 0;
-    // Returns once the user has dismissed the box.
-    virtual void ShowMessage(const std::string& text, const std::string& caption, unsigned style) = 0;
-    // The job's last act: ask the progress display to close.
-    virtual void RequestClose() = 0;
+    // Returns once the user has seen it.
+    virtual void Report(Severity severity, const std::string& caption, const std::string& text) = 0;
 
 protected:
     ~ProgressSink() = default;
@@ -62,18 +65,11 @@ private:
     RunGate& m_gate;
 };
 
-class Pause {
-public:
-    virtual void For(std::chrono::milliseconds duration) = 0;
-
-protected:
-    ~Pause() = default;
-};
-
-// Returns at once: for front ends with no dialog to wait for.
-class NoPause final : public Pause {
-public:
-    void For(std::chrono::milliseconds) override {}
+struct JoinHost {
+    const JoinList& list;
+    ProgressSink& progress;
+    RunGate& gate;
+    FileSystem& files;
 };
 
 }  // namespace cordwain

@@ -4,25 +4,25 @@
 
 #include <commctrl.h>
 
-#include "join/join_texts.h"
 #include "join/progress_dlg.h"
+#include "join/progress_position.h"
 #include "res/resource.h"
 
 namespace cordwain {
 
 namespace {
-// How often the worker looks for the progress dialog's window after its start pause.
+// How often the worker looks for the progress dialog's window.
 constexpr DWORD kDialogPollMs = 10;
 }  // namespace
 
-Win32JoinHost::Win32JoinHost(CCriticalSection& lock, const bool& running, const CProgressDlg& progress,
+Win32JoinHost::Win32JoinHost(CCriticalSection& lock, const bool& running, const CProgressDlg& dlgProgress,
                              const std::atomic<bool>& abandoned)
-    : m_lock(lock), m_running(running), m_progress(progress), m_abandoned(abandoned)
+    : m_lock(lock), m_running(running), m_dlgProgress(dlgProgress), m_abandoned(abandoned)
 {
 }
 
 // The dialog of a later join is not an abandoned worker's.
-HWND Win32JoinHost::Dialog() const { return m_abandoned ? nullptr : m_progress.WindowForWorker(); }
+HWND Win32JoinHost::Dialog() const { return m_abandoned ? nullptr : m_dlgProgress.WindowForWorker(); }
 
 HWND Win32JoinHost::ProgressBar() const
 {
@@ -32,22 +32,18 @@ HWND Win32JoinHost::ProgressBar() const
 
 // Posted, not sent: the lock is held, and the Cancel handler takes it on the thread that would
 // have to answer. Posted before any position, so it is also handled first.
-void Win32JoinHost::SetRange()
+void Win32JoinHost::BeginCopy(std::int64_t)
 {
     if (const HWND bar = ProgressBar())
-        ::PostMessageA(bar, PBM_SETRANGE, 0, MAKELPARAM(0, kProgressRangeMax));
+        ::PostMessageA(bar, PBM_SETRANGE, 0, MAKELPARAM(0, kProgressScale));
 }
 
-bool Win32JoinHost::IsVisible()
+void Win32JoinHost::ShowProgress(std::int64_t doneBytes, std::int64_t totalBytes)
 {
     const HWND dialog = Dialog();
-    return dialog != nullptr && ::IsWindowVisible(dialog);
-}
-
-void Win32JoinHost::PostPosition(int position)
-{
-    if (const HWND bar = ProgressBar())
-        ::PostMessageA(bar, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    if (dialog != nullptr && ::IsWindowVisible(dialog))
+        ::PostMessageA(::GetDlgItem(dialog, IDC_PROGRESS_BAR), PBM_SETPOS,
+                       static_cast<WPARAM>(ProgressPosition(doneBytes, totalBytes)), 0);
 }
 
 void Win32JoinHost::ShowCurrentFile(const std::string& path)
@@ -64,10 +60,12 @@ void Win32JoinHost::Hide()
 
 // Owned by the progress dialog while it is up; with no owner once it has gone, so the box
 // still appears and waits for the user. The user has gone on from an abandoned join.
-void Win32JoinHost::ShowMessage(const std::string& text, const std::string& caption, unsigned style)
+void Win32JoinHost::Report(Severity severity, const std::string& caption, const std::string& text)
 {
-    if (!m_abandoned)
-        ::MessageBoxA(Dialog(), text.c_str(), caption.c_str(), MB_OK | style);
+    if (m_abandoned)
+        return;
+    const UINT icon = severity == Severity::kError ? MB_ICONERROR : MB_ICONINFORMATION;
+    ::MessageBoxA(Dialog(), text.c_str(), caption.c_str(), MB_OK | icon);
 }
 
 void Win32JoinHost::RequestClose()
@@ -76,9 +74,8 @@ void Win32JoinHost::RequestClose()
         ::PostMessageA(dialog, WM_CLOSE, 0, 0);
 }
 
-void Win32JoinHost::For(std::chrono::milliseconds duration)
+void Win32JoinHost::WaitForDialog()
 {
-    ::Sleep(static_cast<DWORD>(duration.count()));
     while (Dialog() == nullptr) {
         {
             const GateLock lock(*this);

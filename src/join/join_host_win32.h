@@ -1,12 +1,11 @@
-// The join engine's surroundings on Windows: the progress dialog driven by messages from the
-// worker thread, the running flag under its lock, and a start pause that also waits for the
-// progress dialog's window.
+// The join engine's host on Windows: the progress dialog driven by messages from the worker
+// thread, and the running flag under its lock.
 #pragma once
 
 #include <windows.h>
 
 #include <atomic>
-#include <chrono>
+#include <cstdint>
 #include <string>
 
 #include "framework/critical_section.h"
@@ -16,29 +15,31 @@ namespace cordwain {
 
 class CProgressDlg;
 
-class Win32JoinHost final : public ProgressSink, public RunGate, public Pause {
+class Win32JoinHost final : public ProgressSink, public RunGate {
 public:
     // `running` is only read, and only while `lock` is held. Once `abandoned` is set the join is
     // no longer running for this worker, and it leaves the dialog and the user alone.
-    Win32JoinHost(CCriticalSection& lock, const bool& running, const CProgressDlg& progress,
+    Win32JoinHost(CCriticalSection& lock, const bool& running, const CProgressDlg& dlgProgress,
                   const std::atomic<bool>& abandoned);
 
-    void SetRange() override;
-    bool IsVisible() override;
-    void PostPosition(int position) override;
+    // The bar's range 0..1000, and its position in thousandths while the dialog shows.
+    void BeginCopy(std::int64_t totalBytes) override;
+    void ShowProgress(std::int64_t doneBytes, std::int64_t totalBytes) override;
     void ShowCurrentFile(const std::string& path) override;
     void Hide() override;
-    void ShowMessage(const std::string& text, const std::string& caption, unsigned style) override;
-    void RequestClose() override;
+    // A box with the error or the information icon, owned by the dialog while it is up.
+    void Report(Severity severity, const std::string& caption, const std::string& text) override;
 
     void Enter() override { m_lock.Lock(); }
     void Leave() override { m_lock.Unlock(); }
     bool IsRunning() const override { return m_running && !m_abandoned; }
 
-    // Sleeps, then waits until the progress dialog's window is up or the join is no longer
-    // running (cancelled, or the dialog could not be shown): the first window request must not
-    // be lost to a dialog that is still being created.
-    void For(std::chrono::milliseconds duration) override;
+    // Waits until the progress dialog's window is up, or the join no longer runs (cancelled,
+    // or the dialog could not be shown): the first window request must not be lost to a dialog
+    // that is still being created.
+    void WaitForDialog();
+    // The job's last act: the dialog is asked to close, which ends it through its Cancel.
+    void RequestClose();
 
 private:
     // nullptr once the dialog has gone (or before it has come up).
@@ -47,7 +48,7 @@ private:
 
     CCriticalSection& m_lock;
     const bool& m_running;
-    const CProgressDlg& m_progress;
+    const CProgressDlg& m_dlgProgress;
     const std::atomic<bool>& m_abandoned;
 };
 

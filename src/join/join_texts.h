@@ -1,20 +1,10 @@
-// Every text the join engine shows or writes, and the message-box styles it asks for.
-// The wording is the program's own voice; front ends show these strings unchanged.
+// Every text the join engine shows or writes. The wording is the program's own voice; front ends
+// show these strings unchanged.
 #pragma once
 
-#include <cstddef>
 #include <string>
 
 namespace cordwain {
-
-// Message-box icon styles, as the Windows message box understands them.
-constexpr unsigned kBoxIconError = 0x10;
-constexpr unsigned kBoxIconInformation = 0x40;
-
-// Files are copied through one buffer of this size.
-constexpr std::size_t kJoinChunkSize = 524288;
-
-constexpr int kProgressRangeMax = 1000;
 
 inline constexpr const char kOutputOpenFailedText[] = "Sorry; the output file could not be opened.\n"
                                                       "Check the permissions and make sure the file\n"

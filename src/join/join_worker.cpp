@@ -5,10 +5,16 @@
 #include "join/copy_engine.h"
 #include "join/file_system.h"
 #include "join/join_host_win32.h"
-#include "join/join_texts.h"
 #include "join/join_window.h"
 
 namespace cordwain {
+
+namespace {
+
+// The progress dialog is given half a second to come up before the worker first turns to it.
+constexpr DWORD kStartPauseMs = 500;
+
+}  // namespace
 
 // The flag is shared without a lock; it must stay one byte, as the Join command expects.
 static_assert(sizeof(std::atomic<bool>) == 1, "g_bJoinSucceeded is a one-byte flag");
@@ -22,17 +28,26 @@ DWORD WINAPI JoinWorker(LPVOID param)
     CJoinWindow& window = *job.pMainDlg;
     {
         Win32JoinHost host(window.m_csJoin, window.m_bJoinRunning, window.m_dlgProgress, job.abandoned);
-        StdioFileSystem files;
+        ::Sleep(kStartPauseMs);
+        host.WaitForDialog();
+        // A worker left behind by an earlier join never touches the flag a later join reads.
+        if (!job.abandoned)
+            g_bJoinSucceeded = false;
+
+        JoinOutcome outcome;
         try {
-            const JoinServices services{window, host, host, files, host};
-            RunJoinJob(services, JoinRequest{job.strOutputPath.str(), job.bInsertDividers != FALSE}, g_bJoinSucceeded);
+            StdioFileSystem files;
+            outcome = RunJoinJob(JoinHost{window, host, host, files},
+                                 JoinRequest{job.strOutputPath.str(), job.bInsertDividers});
         } catch (...) {
             // The job's streams are closed by now; it ends as a failed join does.
-            if (!job.abandoned)
-                g_bJoinSucceeded = false;
-            host.ShowMessage(UnexpectedErrorText(), kUnexpectedErrorCaption, kBoxIconError);
-            host.RequestClose();
+            outcome = JoinOutcome{};
+            host.Report(Severity::kError, kUnexpectedErrorCaption, UnexpectedErrorText());
         }
+        // Before the close is asked for: the Join command reads the flag once the dialog has ended.
+        if (!job.abandoned)
+            g_bJoinSucceeded = outcome.succeeded;
+        host.RequestClose();
     }
     job.finished = true;
     return 0;

@@ -8,7 +8,7 @@
 namespace cordwain {
 namespace {
 
-// Time the worker gets to notice a cleared flag before the dialog goes away.
+// The worker is given half a second to notice the cleared flag before the dialog goes away.
 constexpr DWORD kCancelPauseMs = 500;
 
 }  // namespace

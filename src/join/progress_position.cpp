@@ -10,7 +10,7 @@ int ProgressPosition(std::int64_t bytesRead, std::int64_t total)
 {
     if (total == 0)
         return 0;
-    const double thousandths = static_cast<double>(bytesRead) / static_cast<double>(total) * 1000.0;
+    const double thousandths = static_cast<double>(bytesRead) / static_cast<double>(total) * kProgressScale;
     // Out of range, the x86 conversion yields the "integer indefinite" value; do the same
     // rather than rely on undefined behaviour.
     constexpr double kLimit = 9223372036854775808.0;  // 2^63

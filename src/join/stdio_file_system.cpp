@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 
 #ifdef __linux__
 #include <unistd.h>
@@ -28,26 +29,59 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 class StdioStream final : public FileStream {
 public:
-    StdioStream(FilePtr file, std::string path, std::size_t& kernelStep, std::vector<FileFailure>& failures)
-        : m_file(std::move(file)), m_path(std::move(path)), m_kernelStep(kernelStep), m_failures(failures)
+    StdioStream(FilePtr file, std::string path, StdioFileSystem::Shared& shared)
+        : m_file(std::move(file)), m_path(std::move(path)), m_shared(shared)
     {
     }
 
-    std::size_t Read(char* buffer, std::size_t size) override
+    // Inside the kernel while it copies; whatever it refuses or fails goes on through the buffer,
+    // for good, whose read and write meet and report any fault themselves.
+    ChunkCopy CopyChunkTo(FileStream& output, const std::function<bool()>& mayWrite) override
     {
-        return Checked(std::fread(buffer, 1, size, m_file.get()), size, std::ferror(m_file.get()) != 0);
+#ifdef __linux__
+        if (m_kernelCopy) {
+            const std::optional<bool> more = HasMoreBytes();
+            if (more && !*more)
+                return {ChunkResult::kEnd, 0};
+            if (more) {
+                if (!mayWrite())
+                    return {ChunkResult::kHeld, 0};
+                const std::optional<std::size_t> copied = KernelCopyTo(output);
+                if (copied && *copied > 0)
+                    return {ChunkResult::kCopied, *copied};
+            }
+            m_kernelCopy = false;
+            if (more)
+                return BufferCopyTo(output, nullptr);  // the chunk has been let through already
+        }
+#endif
+        return BufferCopyTo(output, &mayWrite);
     }
-    bool AtEnd() const override { return std::feof(m_file.get()) != 0; }
     std::size_t Write(const char* data, std::size_t size) override
     {
         return Checked(std::fwrite(data, 1, size, m_file.get()), size, true);
     }
     bool Close() override { return Checked(std::fclose(m_file.release()) == 0 ? 1 : 0, 1, true) == 1; }
 
-#ifdef __linux__
-    std::size_t KernelCopyStep() const override { return m_kernelStep; }
+private:
+    // Reads like fread, then asks `mayWrite` (unless null) before the chunk goes out.
+    ChunkCopy BufferCopyTo(FileStream& output, const std::function<bool()>* mayWrite)
+    {
+        std::vector<char>& buffer = m_shared.buffer;
+        buffer.resize(kJoinChunkSize);
+        const std::size_t n = Checked(std::fread(buffer.data(), 1, buffer.size(), m_file.get()), buffer.size(),
+                                      std::ferror(m_file.get()) != 0);
+        if (n == 0)
+            return {std::feof(m_file.get()) != 0 ? ChunkResult::kEnd : ChunkResult::kReadFailed, 0};
+        if (mayWrite != nullptr && !(*mayWrite)())
+            return {ChunkResult::kHeld, n};
+        return {output.Write(buffer.data(), n) < n ? ChunkResult::kWriteFailed : ChunkResult::kCopied, n};
+    }
 
-    std::optional<bool> HasMoreBytes() override
+#ifdef __linux__
+    // Whether bytes follow at the read position, found without taking them; nullopt when this
+    // input cannot tell (a pipe, a read error).
+    std::optional<bool> HasMoreBytes()
     {
         char byte = 0;
         const off_t at = ::lseek(Descriptor(), 0, SEEK_CUR);
@@ -56,44 +90,47 @@ public:
     }
 
     // Both descriptors' positions move with the copy; the output's stream holds nothing unwritten
-    // while it runs, and this input's stream has read nothing yet (the engine falls back for good).
-    std::optional<std::size_t> CopyTo(FileStream& output, std::size_t size) override
+    // while it runs, and this input's stream has read nothing yet (a buffered read ends the
+    // kernel's copies of this input).
+    std::optional<std::size_t> KernelCopyTo(FileStream& output)
     {
         auto* const to = dynamic_cast<StdioStream*>(&output);
         if (to == nullptr || std::fflush(to->m_file.get()) != 0)
             return std::nullopt;
         const auto start = std::chrono::steady_clock::now();
-        const ssize_t copied = ::copy_file_range(Descriptor(), nullptr, to->Descriptor(), nullptr, size, 0);
+        const ssize_t copied =
+            ::copy_file_range(Descriptor(), nullptr, to->Descriptor(), nullptr, m_shared.kernelStep, 0);
         AdaptStep(std::chrono::steady_clock::now() - start);
         return copied < 0 ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(copied));
     }
 
-private:
     int Descriptor() const { return ::fileno(m_file.get()); }
 
     // Steps of 8 MiB keep progress and Cancel close on the page cache; where the file system only
     // shares extents, a step takes microseconds, and larger ones save the calls.
     void AdaptStep(std::chrono::steady_clock::duration took)
     {
+        std::size_t& step = m_shared.kernelStep;
         if (took < std::chrono::milliseconds(2))
-            m_kernelStep = std::min(m_kernelStep * 2, kMaxKernelStep);
+            step = std::min(step * 2, kMaxKernelStep);
         else if (took > std::chrono::milliseconds(50))
-            m_kernelStep = std::max(m_kernelStep / 2, kKernelStep);
+            step = std::max(step / 2, kKernelStep);
     }
+
+    bool m_kernelCopy = true;
 #endif
 
     // Keeps the system's reason when fewer than `asked` came through and `failed` says why.
     std::size_t Checked(std::size_t done, std::size_t asked, bool failed)
     {
         if (done < asked && failed)
-            m_failures.push_back({m_path, LastSystemError()});
+            m_shared.failures.push_back({m_path, LastSystemError()});
         return done;
     }
 
     FilePtr m_file;
     std::string m_path;
-    std::size_t& m_kernelStep;  // the file system's, learned over every copy
-    std::vector<FileFailure>& m_failures;
+    StdioFileSystem::Shared& m_shared;
 };
 
 }  // namespace
@@ -106,12 +143,12 @@ std::unique_ptr<FileStream> StdioFileSystem::Open(const std::string& path, const
     FilePtr file(std::fopen(path.c_str(), mode));
 #endif
     if (!file) {
-        m_failures.push_back({path, LastSystemError()});
+        m_shared.failures.push_back({path, LastSystemError()});
         return nullptr;
     }
     if (mode[0] == 'w')
         std::setvbuf(file.get(), nullptr, _IONBF, 0);
-    return std::make_unique<StdioStream>(std::move(file), path, m_kernelStep, m_failures);
+    return std::make_unique<StdioStream>(std::move(file), path, m_shared);
 }
 
 std::int64_t StdioFileSystem::SizeOf(const std::string& path)

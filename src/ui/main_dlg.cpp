@@ -317,7 +317,7 @@ void CMainDlg::OnJoin()
 {
     UpdateData(TRUE);
     m_bJoinRunning = true;
-    RunJoinCommand(*this, m_bInsertDividers != 0);
+    RunJoinCommand(*this, m_bInsertDividers);
 }
 
 }  // namespace cordwain

@@ -8,19 +8,19 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 namespace cordwain {
 
 class TempFolder {
 public:
-    // Named after the running test; `tag` tells apart the folders of one test.
+    // Named after the running test and `tag`, and a random number for suites run side by side.
     explicit TempFolder(const std::string& tag = "")
     {
         const auto* const test = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_path = (std::filesystem::temp_directory_path() /
-                  (std::string("cordwain-") + test->test_suite_name() + "-" + test->name() + tag))
-                     .string();
+        const std::string name = std::string("cordwain-") + test->test_suite_name() + "-" + test->name() + tag + "-";
+        m_path = (std::filesystem::temp_directory_path() / name).string() + std::to_string(std::random_device{}());
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }

@@ -12,6 +12,7 @@
 
 #include "framework/file_dialog.h"
 #include "framework/handles.h"
+#include "join/file_system.h"
 #include "join/join_texts.h"
 #include "res/resource.h"
 #include "support/temp_folder.h"
