@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/code_page.h"
+
 namespace cordwain {
 
 enum class HashKind { Sha256, Sha1, Md5 };
@@ -21,7 +23,8 @@ struct ChecksumSource {
 
 // Where to look, in order, for the checksum of `output` (a path): beside `firstPiece`,
 // OUTPUT.sha256, OUTPUT.sha1, OUTPUT.md5, then SHA256SUMS, SHA1SUMS, MD5SUMS.
-std::vector<ChecksumSource> ChecksumSources(const std::string& firstPiece, const std::string& output);
+std::vector<ChecksumSource> ChecksumSources(const std::string& firstPiece, const std::string& output,
+                                            const CodePage& codePage);
 
 // The digest (lower case) that a checksum file's text gives for the file named `name`, in the
 // lines sha256sum and md5sum write ("DIGEST  NAME", "DIGEST *NAME", names escaped with a leading
@@ -30,9 +33,5 @@ std::optional<std::string> FindDigest(const std::string& text, const std::string
 
 // Bytes as lower-case hexadecimal.
 std::string HexOf(const unsigned char* bytes, std::size_t size);
-
-// The folder part of a path, with its separator ("" for a bare name), and the name part.
-std::string FolderOf(const std::string& path);
-std::string NameOf(const std::string& path);
 
 }  // namespace cordwain

@@ -5,14 +5,14 @@
 
 #include "cli/console.h"
 #include "cli/join_tool.h"
-#include "join/output_name.h"
+#include "framework/code_page.h"
 
 int main(int argc, char** argv)
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     std::ostream& out = cordwain::StandardOutput();
     std::ostream& err = cordwain::StandardError();
-    const cordwain::JoinConsole console{out, err, cordwain::StderrIsTerminal(), cordwain::SystemCharClasses(),
+    const cordwain::JoinConsole console{out, err, cordwain::StderrIsTerminal(), SystemCodePage(),
                                         cordwain::RunInterruptible};
     const int status = cordwain::RunJoinTool(arguments, console);
     out.flush();
