@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <functional>
 
-inline bool IsAsciiDigit(unsigned char byte) { return byte >= '0' && byte <= '9'; }
+inline bool IsAsciiDigit(unsigned char value) { return value >= '0' && value <= '9'; }
 
 class CodePage {
 public:
-    using ByteTest = std::function<bool(unsigned char byte)>;
+    using ByteTest = std::function<bool(unsigned char value)>;
     // Takes and gives a double-byte character as lead byte * 256 + trail byte.
     using DoubleByteUpper = std::function<std::uint16_t(std::uint16_t character)>;
 
@@ -21,9 +21,9 @@ public:
     // its own upper case.
     explicit CodePage(const ByteTest& isLeadByte, DoubleByteUpper toUpper = {}, const ByteTest& isDigit = IsAsciiDigit);
 
-    bool IsLeadByte(unsigned char byte) const { return m_leadBytes[byte]; }
+    bool IsLeadByte(unsigned char value) const { return m_leadBytes[value]; }
     bool HasLeadBytes() const { return m_hasLeadBytes; }
-    bool IsDigit(unsigned char byte) const { return m_digits[byte]; }
+    bool IsDigit(unsigned char value) const { return m_digits[value]; }
     std::uint16_t ToUpper(std::uint16_t doubleByteCharacter) const;
 
 private:

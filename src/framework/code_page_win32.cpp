@@ -6,11 +6,11 @@
 
 namespace {
 
-bool IsAnsiLeadByte(unsigned char byte) { return ::IsDBCSLeadByteEx(CP_ACP, byte) != FALSE; }
+bool IsAnsiLeadByte(unsigned char value) { return ::IsDBCSLeadByteEx(CP_ACP, value) != FALSE; }
 
-bool IsAnsiDigit(unsigned char byte)
+bool IsAnsiDigit(unsigned char value)
 {
-    const auto ch = static_cast<CHAR>(byte);
+    const auto ch = static_cast<CHAR>(value);
     return ::IsCharAlphaNumericA(ch) && !::IsCharAlphaA(ch);
 }
 
