@@ -3,8 +3,6 @@
 
 #include <sstream>
 
-#include "framework/path_text.h"
-
 namespace cordwain {
 namespace {
 
@@ -53,11 +51,8 @@ const char* HashName(HashKind kind)
     return kind == HashKind::Sha256 ? "SHA-256" : kind == HashKind::Sha1 ? "SHA-1" : "MD5";
 }
 
-std::vector<ChecksumSource> ChecksumSources(const std::string& firstPiece, const std::string& output,
-                                            const CodePage& codePage)
+std::vector<ChecksumSource> ChecksumSources(const std::string& folder, const std::string& name)
 {
-    const std::string folder = FolderPart(firstPiece, codePage);
-    const std::string name = NamePart(output, codePage);
     return {{folder + name + ".sha256", HashKind::Sha256, true}, {folder + name + ".sha1", HashKind::Sha1, true},
             {folder + name + ".md5", HashKind::Md5, true},       {folder + "SHA256SUMS", HashKind::Sha256, false},
             {folder + "SHA1SUMS", HashKind::Sha1, false},        {folder + "MD5SUMS", HashKind::Md5, false}};

@@ -13,7 +13,6 @@
 #include "cli/join_args.h"
 #include "cli/piece_set.h"
 #include "cli/shown_name.h"
-#include "framework/path_text.h"
 #include "join/copy_engine.h"
 #include "join/join_texts.h"
 #include "join/progress_position.h"
@@ -86,7 +85,7 @@ int Verify(const std::string& firstPiece, const std::string& output, const JoinC
 {
     std::ostream& err = console.err;
     const std::string name = NamePart(output, console.codePage);
-    for (const ChecksumSource& source : ChecksumSources(firstPiece, output, console.codePage)) {
+    for (const ChecksumSource& source : ChecksumSources(FolderPart(firstPiece, console.codePage), name)) {
         std::ifstream in(source.path, std::ios::binary);
         const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         const std::optional<std::string> expected = FindDigest(text, name, source.kind, source.ownFile);
@@ -134,7 +133,8 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
 
     // A proposal that is the input itself (a name starting with a dot) or a folder is none.
     const std::string output = args.output ? *args.output : SuggestedOutputName(args.inputs.front(), console.codePage);
-    if (output.empty() || NamePart(output, console.codePage).empty() || (!args.output && output == args.inputs.front())) {
+    if (output.empty() || NamePart(output, console.codePage).empty() ||
+        (!args.output && output == args.inputs.front())) {
         return UsageError(console.err, "no output name can be proposed for " + ShownName(args.inputs.front()) +
                                            " (its extension is not a number); name the output with -o OUTPUT");
     }

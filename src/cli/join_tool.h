@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/console.h"
-#include "framework/code_page.h"
+#include "join/output_name.h"
 
 namespace cordwain {
 

@@ -5,7 +5,7 @@
 
 #include "cli/console.h"
 #include "cli/join_tool.h"
-#include "framework/code_page.h"
+#include "join/output_name.h"
 
 int main(int argc, char** argv)
 {

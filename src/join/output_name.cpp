@@ -1,7 +1,6 @@
 // Output-name rules as string functions, aware of double-byte characters.
 #include "join/output_name.h"
 
-#include "framework/path_text.h"
 #include "framework/text_scan.h"
 #include "join/same_file.h"
 

@@ -5,7 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "framework/code_page.h"
+// The path text these rules are stated in; the command-line tool, above this layer, reaches it here.
+#include "framework/path_text.h"
 #include "join/join_host.h"
 
 namespace cordwain {
