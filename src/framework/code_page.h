@@ -17,8 +17,8 @@ public:
 
     // A single-byte code page whose digits are '0' to '9'.
     CodePage();
-    // The tests are asked once per byte value, here. Without `toUpper` a double-byte character is
-    // its own upper case.
+    // Each test is asked once for every byte value, here, so lookups cost a table read. Without
+    // `toUpper` a double-byte character is its own upper case.
     explicit CodePage(const ByteTest& isLeadByte, DoubleByteUpper toUpper = {}, const ByteTest& isDigit = IsAsciiDigit);
 
     bool IsLeadByte(unsigned char value) const { return m_leadBytes[value]; }
