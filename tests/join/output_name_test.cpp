@@ -11,7 +11,6 @@ TEST(SuggestedOutputName, IsTheFirstEntryWithoutItsNumber)
     const std::pair<const char*, const char*> cases[] = {
         {"D:\\video\\film.avi.001", "D:\\video\\film.avi"},
         {"D:\\video\\film.", "D:\\video\\film"},  // an empty extension is a number without digits
-        {"007", ""},                              // no dot, no extension
         {".001", ".001"},                         // the only dot first: nothing to drop
     };
     for (const auto& [path, proposed] : cases)
