@@ -38,7 +38,6 @@ TEST(ParseJoinArgs, UsageErrors)
         EXPECT_EQ(ParseJoinArgs(arguments).error, error);
 }
 
-// The usage text's option lines: forms, then the help in one column, continued in that column.
 TEST(JoinUsage, ListsEachOptionWithItsHelpInOneColumn)
 {
     EXPECT_NE(kJoinUsage.find("\n  -o, --output OUTPUT  the file to write; without it, the first FILE's name without\n"

@@ -1,4 +1,4 @@
-// The name proposed for the output; the output_name fuzz target states where names are cut.
+// The name proposed for the output and its folder; the output_name fuzz target states where names are cut.
 #include <gtest/gtest.h>
 
 #include "join/output_name.h"
@@ -6,7 +6,7 @@
 namespace cordwain {
 namespace {
 
-TEST(SuggestedOutputName, IsTheFirstEntryWithoutItsNumber)
+TEST(OutputName, ProposedNameAndFolderComeFromTheFirstEntry)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"D:\\video\\film.avi.001", "D:\\video\\film.avi"},
@@ -19,6 +19,7 @@ TEST(SuggestedOutputName, IsTheFirstEntryWithoutItsNumber)
     EXPECT_EQ(SuggestedOutputName("a.\x95.", doubleByte), "");  // 0x95 '.' is one character: no number
     const CodePage superscriptTwo([](unsigned char) { return false; }, {}, [](unsigned char b) { return b == 0xB2; });
     EXPECT_EQ(SuggestedOutputName("x.\xB2", superscriptTwo) + SuggestedOutputName("x.1", superscriptTwo), "x");
+    EXPECT_EQ(InitialOutputFolder("D:\\part.001", CodePage()), "D:");  // the fuzz target states the rest
 }
 
 }  // namespace
