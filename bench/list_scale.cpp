@@ -260,7 +260,7 @@ void Breakdown(CMainDlg& dlg, const std::vector<std::string>& paths)
         for (int i = 0; i < list.Count(); ++i)
             texts.push_back(list.Text(i));
     });
-    const double order = MillisecondsOf("sort: order the texts", [&] { SortListTexts(texts, PlatformCodePage()); });
+    const double order = MillisecondsOf("sort: order the texts", [&] { SortListTexts(texts, SystemCodePage()); });
     const RedrawPause pause(list.m_hWnd);
     const double clear = MillisecondsOf("sort: clear", [&] { list.Clear(); });
     const double refill = MillisecondsOf("sort: refill", [&] {

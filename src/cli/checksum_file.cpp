@@ -8,16 +8,6 @@ namespace {
 
 std::size_t DigestLength(HashKind kind) { return kind == HashKind::Sha256 ? 64 : kind == HashKind::Sha1 ? 40 : 32; }
 
-std::size_t AfterLastSeparator(const std::string& path)
-{
-#ifdef _WIN32
-    const std::size_t separator = path.find_last_of("\\/:");
-#else
-    const std::size_t separator = path.rfind('/');
-#endif
-    return separator == std::string::npos ? 0 : separator + 1;
-}
-
 std::optional<std::string> HexDigest(const std::string& field, HashKind kind)
 {
     if (field.size() != DigestLength(kind))
@@ -61,14 +51,8 @@ const char* HashName(HashKind kind)
     return kind == HashKind::Sha256 ? "SHA-256" : kind == HashKind::Sha1 ? "SHA-1" : "MD5";
 }
 
-std::string FolderOf(const std::string& path) { return path.substr(0, AfterLastSeparator(path)); }
-
-std::string NameOf(const std::string& path) { return path.substr(AfterLastSeparator(path)); }
-
-std::vector<ChecksumSource> ChecksumSources(const std::string& firstPiece, const std::string& output)
+std::vector<ChecksumSource> ChecksumSources(const std::string& folder, const std::string& name)
 {
-    const std::string folder = FolderOf(firstPiece);
-    const std::string name = NameOf(output);
     return {{folder + name + ".sha256", HashKind::Sha256, true}, {folder + name + ".sha1", HashKind::Sha1, true},
             {folder + name + ".md5", HashKind::Md5, true},       {folder + "SHA256SUMS", HashKind::Sha256, false},
             {folder + "SHA1SUMS", HashKind::Sha1, false},        {folder + "MD5SUMS", HashKind::Md5, false}};

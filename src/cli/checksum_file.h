@@ -19,9 +19,9 @@ struct ChecksumSource {
     bool ownFile;  // OUTPUT.sha256 and the like, whose line may give the digest alone
 };
 
-// Where to look, in order, for the checksum of `output` (a path): beside `firstPiece`,
-// OUTPUT.sha256, OUTPUT.sha1, OUTPUT.md5, then SHA256SUMS, SHA1SUMS, MD5SUMS.
-std::vector<ChecksumSource> ChecksumSources(const std::string& firstPiece, const std::string& output);
+// Where to look, in order, for the checksum of the output named `name`, in `folder` (the first
+// piece's, with its separator): NAME.sha256, NAME.sha1, NAME.md5, then SHA256SUMS, SHA1SUMS, MD5SUMS.
+std::vector<ChecksumSource> ChecksumSources(const std::string& folder, const std::string& name);
 
 // The digest (lower case) that a checksum file's text gives for the file named `name`, in the
 // lines sha256sum and md5sum write ("DIGEST  NAME", "DIGEST *NAME", names escaped with a leading
@@ -30,9 +30,5 @@ std::optional<std::string> FindDigest(const std::string& text, const std::string
 
 // Bytes as lower-case hexadecimal.
 std::string HexOf(const unsigned char* bytes, std::size_t size);
-
-// The folder part of a path, with its separator ("" for a bare name), and the name part.
-std::string FolderOf(const std::string& path);
-std::string NameOf(const std::string& path);
 
 }  // namespace cordwain

@@ -27,7 +27,7 @@ struct ParsedJoinArgs {
 // `arguments` excludes the program name. "--" ends the options.
 ParsedJoinArgs ParseJoinArgs(const std::vector<std::string>& arguments);
 
-extern const char kJoinUsage[];
+extern const std::string kJoinUsage;
 extern const char kJoinVersion[];
 
 }  // namespace cordwain

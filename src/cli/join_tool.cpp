@@ -78,12 +78,14 @@ std::optional<std::string> HashFile(const std::string& path, HashKind kind, Prog
 }
 
 // --verify: the joined output against the checksum published beside the first piece.
-int Verify(const std::string& firstPiece, const std::string& output, std::ostream& err, ProgressSink& progress)
+int Verify(const std::string& firstPiece, const std::string& output, const JoinConsole& console, ProgressSink& progress)
 {
-    for (const ChecksumSource& source : ChecksumSources(firstPiece, output)) {
+    std::ostream& err = console.err;
+    const std::string name = NamePart(output, console.codePage);
+    for (const ChecksumSource& source : ChecksumSources(FolderPart(firstPiece, console.codePage), name)) {
         std::ifstream in(source.path, std::ios::binary);
         const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        const std::optional<std::string> expected = FindDigest(text, NameOf(output), source.kind, source.ownFile);
+        const std::optional<std::string> expected = FindDigest(text, name, source.kind, source.ownFile);
         if (!expected)
             continue;
         const std::optional<std::string> actual = HashFile(output, source.kind, progress);
@@ -103,8 +105,8 @@ int Verify(const std::string& firstPiece, const std::string& output, std::ostrea
             << ShownName(output) << " is left as it is; one of the pieces is not what was published.\n";
         return kExitFailed;
     }
-    err << kProgramName << ": no checksum names " << ShownName(NameOf(output)) << " beside " << ShownName(firstPiece)
-        << " (looked in " << NameOf(output) << ".sha256, .sha1 and .md5, and in SHA256SUMS, SHA1SUMS and MD5SUMS).\n";
+    err << kProgramName << ": no checksum names " << ShownName(name) << " beside " << ShownName(firstPiece)
+        << " (looked in " << name << ".sha256, .sha1 and .md5, and in SHA256SUMS, SHA1SUMS and MD5SUMS).\n";
     return kExitFailed;
 }
 
@@ -127,8 +129,9 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
         return UsageError(console.err, "no files to join");
 
     // A proposal that is the input itself (a name starting with a dot) or a folder is none.
-    const std::string output = args.output ? *args.output : SuggestedOutputName(args.inputs.front(), console.classes);
-    if (output.empty() || NameOf(output).empty() || (!args.output && output == args.inputs.front())) {
+    const std::string output = args.output ? *args.output : SuggestedOutputName(args.inputs.front(), console.codePage);
+    if (output.empty() || NamePart(output, console.codePage).empty() ||
+        (!args.output && output == args.inputs.front())) {
         return UsageError(console.err, "no output name can be proposed for " + ShownName(args.inputs.front()) +
                                            " (its extension is not a number); name the output with -o OUTPUT");
     }
@@ -136,7 +139,7 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
     std::vector<std::string> inputs = args.inputs;
     if (inputs.size() == 1) {
         const auto exists = [](const std::string& path) { return PathExists(path); };
-        const std::optional<std::vector<std::string>> set = ExpandNumberedSet(inputs.front(), exists, console.classes);
+        const std::optional<std::vector<std::string>> set = ExpandNumberedSet(inputs.front(), exists, console.codePage);
         if (set && !set->empty()) {
             inputs = *set;
             if (console.terminal || args.verbose)
@@ -146,7 +149,7 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
         }
     }
     // Pieces that look wrong are named before anything is written.
-    const std::vector<std::string> problems = CheckPieces(inputs, &SizeOf, console.classes);
+    const std::vector<std::string> problems = CheckPieces(inputs, &SizeOf, console.codePage);
     for (std::string problem : problems) {
         for (const std::string& input : inputs)
             problem = WithShownName(problem, input);
@@ -195,7 +198,7 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
         return interrupted(interruption);
     if (!outcome.succeeded)
         return kExitFailed;
-    return args.verify ? Verify(inputs.front(), output, console.err, progress) : kExitJoined;
+    return args.verify ? Verify(inputs.front(), output, console, progress) : kExitJoined;
 }
 
 }  // namespace cordwain

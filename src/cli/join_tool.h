@@ -21,7 +21,7 @@ struct JoinConsole {
     std::ostream& out;
     std::ostream& err;
     bool terminal = false;
-    CharClasses classes;
+    CodePage codePage;  // of the names given
     // RunInterruptible, or a stand-in for it.
     std::function<Interruption(const std::function<void()>&, const std::function<void()>&,
                                const std::function<int(Interruption)>&)>

@@ -12,7 +12,7 @@ int main(int argc, char** argv)
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     std::ostream& out = cordwain::StandardOutput();
     std::ostream& err = cordwain::StandardError();
-    const cordwain::JoinConsole console{out, err, cordwain::StderrIsTerminal(), cordwain::SystemCharClasses(),
+    const cordwain::JoinConsole console{out, err, cordwain::StderrIsTerminal(), SystemCodePage(),
                                         cordwain::RunInterruptible};
     const int status = cordwain::RunJoinTool(arguments, console);
     out.flush();

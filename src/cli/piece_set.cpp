@@ -15,7 +15,7 @@ std::uint64_t NumberOf(const std::string& digits)
 }
 
 // Piece `number` of the set, written with at least as many digits as the piece it comes from.
-std::string PieceOf(const PieceName& piece, std::uint64_t number)
+std::string PieceOf(const NumberedName& piece, std::uint64_t number)
 {
     std::string digits = std::to_string(number);
     if (digits.size() < piece.digits.size())
@@ -23,26 +23,22 @@ std::string PieceOf(const PieceName& piece, std::uint64_t number)
     return piece.stem + digits;
 }
 
-}  // namespace
-
-std::optional<PieceName> SplitPieceName(const std::string& path, const CharClasses& classes)
+std::optional<NumberedName> SplitPieceName(const std::string& path, const CodePage& codePage)
 {
-    const std::ptrdiff_t dot = FindLastChar(path, '.', classes.isLeadByte);
-    const std::size_t first = static_cast<std::size_t>(dot + 1);
-    if (dot < 0 || first == path.size() || path.size() - first > 18)
+    std::optional<NumberedName> name = SplitNumberedName(path, codePage);
+    if (!name || name->digits.empty() || name->digits.size() > 18 ||
+        name->digits.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
-    for (std::size_t i = first; i < path.size(); ++i) {
-        if (path[i] < '0' || path[i] > '9')
-            return std::nullopt;
-    }
-    return PieceName{path.substr(0, first), path.substr(first)};
+    return name;
 }
+
+}  // namespace
 
 std::optional<std::vector<std::string>> ExpandNumberedSet(const std::string& first,
                                                           const std::function<bool(const std::string&)>& exists,
-                                                          const CharClasses& classes)
+                                                          const CodePage& codePage)
 {
-    const std::optional<PieceName> piece = SplitPieceName(first, classes);
+    const std::optional<NumberedName> piece = SplitPieceName(first, codePage);
     if (!piece || NumberOf(piece->digits) > 1)
         return std::nullopt;
     std::uint64_t number = NumberOf(piece->digits) == 1 && exists(PieceOf(*piece, 0)) ? 0 : NumberOf(piece->digits);
@@ -54,11 +50,11 @@ std::optional<std::vector<std::string>> ExpandNumberedSet(const std::string& fir
 
 std::vector<std::string> CheckPieces(const std::vector<std::string>& inputs,
                                      const std::function<std::int64_t(const std::string&)>& sizeOf,
-                                     const CharClasses& classes)
+                                     const CodePage& codePage)
 {
-    std::vector<PieceName> pieces;
+    std::vector<NumberedName> pieces;
     for (const std::string& input : inputs) {
-        const std::optional<PieceName> piece = SplitPieceName(input, classes);
+        const std::optional<NumberedName> piece = SplitPieceName(input, codePage);
         if (!piece || (!pieces.empty() && piece->stem != pieces.front().stem))
             return {};  // not pieces of one set
         pieces.push_back(*piece);

@@ -97,7 +97,7 @@ void CFileListBox::AppendAll(const std::vector<std::string>& paths)
 void CFileListBox::SortAll()
 {
     const RedrawPause pause(m_hWnd);
-    SortList(*this, PlatformCodePage());
+    SortList(*this, SystemCodePage());
 }
 
 LRESULT CFileListBox::OnDropFiles(WPARAM wParam, LPARAM)

@@ -23,7 +23,7 @@ Character CharacterAt(std::string_view text, std::size_t position, const CodePag
 {
     const auto byte = static_cast<unsigned char>(text[position]);
     // A lead byte with nothing after it stands alone, as it does before a terminator.
-    if (CharacterLength(text, position, [&codePage](unsigned char b) { return codePage.IsLeadByte(b); }) == 2) {
+    if (CharacterLength(text, position, codePage) == 2) {
         const auto trail = static_cast<unsigned char>(text[position + 1]);
         const auto pair = static_cast<std::uint16_t>((byte << 8) | trail);
         return {codePage.ToUpper(pair), 2};
@@ -32,21 +32,6 @@ Character CharacterAt(std::string_view text, std::size_t position, const CodePag
 }
 
 }  // namespace
-
-CodePage::CodePage() = default;
-
-CodePage::CodePage(const LeadByteTest& isLeadByte, DoubleByteUpper toUpper) : m_toUpper(std::move(toUpper))
-{
-    for (std::size_t byte = 0; byte < m_leadBytes.size(); ++byte) {
-        m_leadBytes[byte] = isLeadByte(static_cast<unsigned char>(byte));
-        m_hasLeadBytes = m_hasLeadBytes || m_leadBytes[byte];
-    }
-}
-
-std::uint16_t CodePage::ToUpper(std::uint16_t doubleByteCharacter) const
-{
-    return m_toUpper ? m_toUpper(doubleByteCharacter) : doubleByteCharacter;
-}
 
 int CompareListTexts(std::string_view a, std::string_view b, const CodePage& codePage)
 {

@@ -9,8 +9,6 @@
 
 namespace {
 
-bool IsAnsiLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
-
 // A path of MAX_PATH characters, each up to three bytes in UTF-8, and its terminator.
 constexpr std::size_t kPathBufferBytes = 3 * MAX_PATH + 1;
 
@@ -20,7 +18,7 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* defaultExtension, con
                          const char* filter, CWnd* parent, DWORD structSize)
     : CDialog(0U, parent), m_bOpenFileDialog(bOpenFileDialog),
       m_defaultExtension(defaultExtension != nullptr ? defaultExtension : ""),
-      m_filter(FileDialogFilter(filter != nullptr ? filter : "", &IsAnsiLeadByte)), m_fileName(kPathBufferBytes, '\0')
+      m_filter(FileDialogFilter(filter != nullptr ? filter : "", SystemCodePage())), m_fileName(kPathBufferBytes, '\0')
 {
     if (fileName != nullptr)
         std::strncpy(m_fileName.data(), fileName, m_fileName.size() - 1);
@@ -88,5 +86,5 @@ CString CFileDialog::GetNextPathName(POSITION& pos) const
         pos = buffer + firstLength + 1;
     const std::string_view name(pos);
     pos = pos[name.size() + 1] != '\0' ? pos + name.size() + 1 : nullptr;
-    return CString(JoinSelectedName(std::string_view(buffer, firstLength), name, &IsAnsiLeadByte));
+    return CString(JoinSelectedName(std::string_view(buffer, firstLength), name, SystemCodePage()));
 }

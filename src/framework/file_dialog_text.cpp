@@ -1,11 +1,14 @@
 // The file dialog's text rules.
 #include "framework/file_dialog_text.h"
 
-std::vector<char> FileDialogFilter(std::string_view filter, LeadByteTest isLeadByte)
+#include "framework/path_text.h"
+#include "framework/text_scan.h"
+
+std::vector<char> FileDialogFilter(std::string_view filter, const CodePage& codePage)
 {
     std::vector<char> result;
     for (std::size_t i = 0; i < filter.size();) {
-        const std::size_t length = CharacterLength(filter, i, isLeadByte);
+        const std::size_t length = CharacterLength(filter, i, codePage);
         if (length == 1 && filter[i] == '|')
             result.push_back('\0');
         else
@@ -29,13 +32,9 @@ bool IsWholeAnswer(std::string_view buffer)
     }
 }
 
-std::string JoinSelectedName(std::string_view folder, std::string_view name, LeadByteTest isLeadByte)
+std::string JoinSelectedName(std::string_view folder, std::string_view name, const CodePage& codePage)
 {
-    const std::ptrdiff_t lastBackslash = FindLastChar(folder, '\\', isLeadByte);
-    std::string path(folder);
-    if (lastBackslash < 0)
-        path += '/';
-    else if (lastBackslash + 1 != static_cast<std::ptrdiff_t>(folder.size()))
-        path += '\\';
-    return path.append(name);
+    // A folder written without backslashes takes a slash.
+    const std::string_view separator = NameStart(folder, codePage, "\\") == 0 ? "/" : "\\";
+    return JoinPath(folder, name, codePage, separator);
 }

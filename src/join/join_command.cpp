@@ -113,14 +113,13 @@ void RunJoinCommand(CJoinWindow& window, BOOL bInsertDividers)
         return;
     }
 
-    const CharClasses classes = SystemCharClasses();
     const std::string firstPath = window.FilePath(0);
-    const std::string suggestedName = SuggestedOutputName(firstPath, classes);
+    const std::string suggestedName = SuggestedOutputName(firstPath, SystemCodePage());
     // OFN_NOCHANGEDIR: relative paths in the list stay relative to the start folder.
     CFileDialog saveAs(FALSE, nullptr, suggestedName.c_str(),
                        OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_NOCHANGEDIR, kSaveFilter);
     // Kept alive here until the dialog has closed.
-    const std::optional<std::string> initialFolder = InitialOutputFolder(firstPath, classes);
+    const std::optional<std::string> initialFolder = InitialOutputFolder(firstPath, SystemCodePage());
     if (initialFolder)
         saveAs.m_ofn.lpstrInitialDir = initialFolder->c_str();
     if (saveAs.DoModal() != IDOK)

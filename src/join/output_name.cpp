@@ -1,33 +1,38 @@
 // Output-name rules as string functions, aware of double-byte characters.
 #include "join/output_name.h"
 
+#include "framework/text_scan.h"
 #include "join/same_file.h"
 
 namespace cordwain {
 
-std::string SuggestedOutputName(const std::string& firstPath, const CharClasses& classes)
+std::optional<NumberedName> SplitNumberedName(const std::string& path, const CodePage& codePage)
 {
-    const std::ptrdiff_t dot = FindLastChar(firstPath, '.', classes.isLeadByte);
-    if (dot == 0)
-        return firstPath;
-    const std::size_t tailStart = static_cast<std::size_t>(dot + 1);  // 0 when there is no dot
-    for (std::size_t i = firstPath.size(); i > tailStart; --i) {
-        if (!classes.isDigit(static_cast<unsigned char>(firstPath[i - 1])))
-            return std::string();
-    }
+    const std::ptrdiff_t dot = FindLastOf(path, ".", codePage);
     if (dot < 0)
-        return std::string();
-    return firstPath.substr(0, static_cast<std::size_t>(dot));
+        return std::nullopt;
+    const auto digits = static_cast<std::size_t>(dot + 1);
+    for (std::size_t i = digits; i < path.size(); ++i) {
+        if (!codePage.IsDigit(static_cast<unsigned char>(path[i])))
+            return std::nullopt;
+    }
+    return NumberedName{path.substr(0, digits), path.substr(digits)};
 }
 
-std::optional<std::string> InitialOutputFolder(const std::string& firstPath, const CharClasses& classes)
+std::string SuggestedOutputName(const std::string& firstPath, const CodePage& codePage)
 {
-    const std::ptrdiff_t slash = FindLastChar(firstPath, '\\', classes.isLeadByte);
-    if (slash == 0)
+    if (FindLastOf(firstPath, ".", codePage) == 0)
+        return firstPath;
+    const std::optional<NumberedName> name = SplitNumberedName(firstPath, codePage);
+    return name ? name->stem.substr(0, name->stem.size() - 1) : std::string();
+}
+
+std::optional<std::string> InitialOutputFolder(const std::string& firstPath, const CodePage& codePage)
+{
+    const std::size_t nameStart = NameStart(firstPath, codePage, "\\");
+    if (nameStart == 1)
         return std::nullopt;
-    if (slash < 0)
-        return std::string();
-    return firstPath.substr(0, static_cast<std::size_t>(slash));
+    return firstPath.substr(0, nameStart == 0 ? 0 : nameStart - 1);
 }
 
 bool IsOutputInList(const JoinList& list, const std::string& output)

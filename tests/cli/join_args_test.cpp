@@ -22,7 +22,6 @@ TEST(ParseJoinArgs, ShortLongAndBundledOptions)
 
     EXPECT_EQ(ParseJoinArgs({"-oout", "a"}).args.output, std::optional<std::string>("out"));
     EXPECT_EQ(ParseJoinArgs({"--output=x=y", "a"}).args.output, std::optional<std::string>("x=y"));
-    EXPECT_TRUE(ParseJoinArgs({"-h"}).args.help);
 }
 
 TEST(ParseJoinArgs, UsageErrors)
@@ -37,6 +36,14 @@ TEST(ParseJoinArgs, UsageErrors)
     };
     for (const auto& [arguments, error] : cases)
         EXPECT_EQ(ParseJoinArgs(arguments).error, error);
+}
+
+TEST(JoinUsage, ListsEachOptionWithItsHelpInOneColumn)
+{
+    EXPECT_NE(kJoinUsage.find("\n  -o, --output OUTPUT  the file to write; without it, the first FILE's name without\n"
+                              "                       its numbered extension (film.avi.001 -> film.avi)\n"
+                              "      --strict         stop before writing"),
+              std::string::npos);
 }
 
 }  // namespace

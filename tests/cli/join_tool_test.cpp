@@ -29,7 +29,7 @@ protected:
             work();
             return Interruption::kNone;
         };
-        return RunJoinTool(arguments, JoinConsole{out, err, false, CharClasses{}, run});
+        return RunJoinTool(arguments, JoinConsole{out, err, false, CodePage{}, run});
     }
 
     TempFolder folder;
@@ -93,7 +93,7 @@ TEST_F(JoinTool, UsageErrorsAndTheirStatus)
     EXPECT_EQ(Run({"--help"}), kExitJoined);
     EXPECT_EQ(out.str().rfind("Usage: cordwain-join ", 0), 0u);
     std::ostream unwritable(nullptr);  // as a full disk refuses the text
-    EXPECT_EQ(RunJoinTool({"--version"}, JoinConsole{unwritable, err, false, CharClasses{}, nullptr}), kExitFailed);
+    EXPECT_EQ(RunJoinTool({"--version"}, JoinConsole{unwritable, err, false, CodePage{}, nullptr}), kExitFailed);
 }
 
 // After the report: the system's reason for each failure, and the inputs never reached; a name

@@ -9,22 +9,15 @@
 namespace {
 
 // Shift-JIS-like: 0x81-0x9F lead a double-byte character, whose trail may look like '\', '|' or '.'.
-bool TestLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0x9F; }
+const CodePage kDoubleByte([](unsigned char byte) { return byte >= 0x81 && byte <= 0x9F; });
 
 std::string Bytes(const std::vector<char>& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
-TEST(TextScan, LastCharacterSkipsTrailBytes)
-{
-    EXPECT_EQ(FindLastChar("a\\b\\c", '\\', NoLeadBytes), 3);
-    EXPECT_EQ(FindLastChar("C:\\\x95\\", '\\', NoLeadBytes), 4);
-    EXPECT_EQ(FindLastChar("C:\\\x95\\", '\\', TestLeadByte), 2);  // 0x95 0x5C is one character
-    EXPECT_EQ(FindLastChar("a\\\x95", '\\', TestLeadByte), 1);     // a lead byte at the end stands alone
-    EXPECT_EQ(FindLastChar("\x81\x81.", '.', TestLeadByte), 2);    // a trail byte that is also a lead byte
-}
+TEST(TextScan, LastOfSeveralCharacters) { EXPECT_EQ(FindLastOf("a\\b/c.d", "/\\", CodePage()), 3); }
 
 TEST(FileDialogText, FilterBarsBecomeTerminatorsOutsideDoubleByteCharacters)
 {
-    EXPECT_EQ(Bytes(FileDialogFilter("\x83|x|*.x|", TestLeadByte)), std::string("\x83|x\0*.x\0\0", 10));
+    EXPECT_EQ(Bytes(FileDialogFilter("\x83|x|*.x|", kDoubleByte)), std::string("\x83|x\0*.x\0\0", 10));
 }
 
 TEST(FileDialogText, AnswerMustEndWithinTheBuffer)
@@ -38,19 +31,18 @@ TEST(FileDialogText, AnswerMustEndWithinTheBuffer)
 
 TEST(FileDialogText, SelectedNameJoinsTheFolderWithOneSeparator)
 {
-    EXPECT_EQ(JoinSelectedName("C:\\data", "a.txt", NoLeadBytes), "C:\\data\\a.txt");
-    EXPECT_EQ(JoinSelectedName("C:\\", "a.txt", NoLeadBytes), "C:\\a.txt");
-    EXPECT_EQ(JoinSelectedName("/tmp", "a", NoLeadBytes), "/tmp/a");
-    EXPECT_EQ(JoinSelectedName("C:\\\x95\\", "a", NoLeadBytes), "C:\\\x95\\a");
-    EXPECT_EQ(JoinSelectedName("C:\\\x95\\", "a", TestLeadByte), "C:\\\x95\\\\a");
+    EXPECT_EQ(JoinSelectedName("C:\\data", "a.txt", CodePage()), "C:\\data\\a.txt");
+    EXPECT_EQ(JoinSelectedName("C:\\", "a.txt", CodePage()), "C:\\a.txt");
+    EXPECT_EQ(JoinSelectedName("/tmp", "a", CodePage()), "/tmp/a");
+    EXPECT_EQ(JoinSelectedName("C:\\\x95\\", "a", kDoubleByte), "C:\\\x95\\\\a");
 }
 
 // A..E: where the dragged item lands, as the list reads afterwards.
 TEST(DragMove, ItemLandsJustBeforeTheItemDroppedOn)
 {
-    EXPECT_EQ(DragMoveDestination(0, 3), 2);  // A onto D: B, C, A, D, E
-    EXPECT_EQ(DragMoveDestination(3, 0), 0);  // D onto A: D, A, B, C, E
-    EXPECT_EQ(DragMoveDestination(1, 4), 3);  // B onto E: A, C, D, B, E
+    EXPECT_EQ(DragMoveDestination(0, 3), 2);                                     // A onto D: B, C, A, D, E
+    EXPECT_EQ(DragMoveDestination(3, 0), 0);                                     // D onto A: D, A, B, C, E
+    EXPECT_EQ(DragMoveDestination(1, 4), 3);                                     // B onto E: A, C, D, B, E
     const std::pair<int, int> unchanged[] = {{1, 1}, {1, 2}, {-1, 2}, {2, -1}};  // itself, the next, none
     for (const auto& [source, target] : unchanged)
         EXPECT_EQ(DragMoveDestination(source, target), std::nullopt) << source << " onto " << target;

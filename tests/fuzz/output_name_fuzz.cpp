@@ -1,27 +1,29 @@
-// Name and folder are the path cut at its last whole '.' or '\', never inside a double-byte character.
+// The folder and the numbered name are the path cut at a whole '\' or '.' that no whole one
+// follows; the proposal is nothing, the path itself, or the numbered name without dot and number.
+#include "framework/path_text.h"
+#include "framework/text_scan.h"
 #include "fuzz_target.h"
 #include "join/output_name.h"
 
-// Index of the last `wanted` that starts a character, or npos, stepping through the characters here.
-static std::size_t LastWhole(const std::string& text, char wanted, LeadByteTest isLeadByte)
-{
-    std::size_t last = std::string::npos;
-    for (std::size_t i = 0; i < text.size(); i += isLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1)
-        last = text[i] == wanted ? i : last;
-    return last;
-}
-
 void FuzzOne(FuzzedDataProvider& input)
 {
-    const auto isLeadByte = [](unsigned char byte) { return byte >= 0x81 && byte <= 0x9F; };
-    const cordwain::CharClasses classes{input.ConsumeBool() ? +isLeadByte : NoLeadBytes};
+    const CodePage codePage([lead = input.ConsumeBool()](unsigned char byte) { return lead && byte >= 0x81; });
     const std::string path = input.ConsumeRemainingBytesAsString();
-    const std::size_t dot = LastWhole(path, '.', classes.isLeadByte);
-    const bool numbered =
-        dot != std::string::npos && path.find_first_not_of("0123456789", dot + 1) == std::string::npos;
-    // A dot at the very start keeps the whole path.
-    assert(cordwain::SuggestedOutputName(path, classes) == (dot == 0 ? path : numbered ? path.substr(0, dot) : ""));
-    const std::size_t slash = LastWhole(path, '\\', classes.isLeadByte);
-    const std::optional<std::string> folder = cordwain::InitialOutputFolder(path, classes);
-    assert(folder ? *folder == path.substr(0, slash == std::string::npos ? 0 : slash) : slash == 0);
+    std::vector<bool> boundary(path.size() + 1);
+    for (std::size_t i = 0; i <= path.size(); i += i < path.size() ? CharacterLength(path, i, codePage) : 1)
+        boundary[i] = true;
+    const std::size_t nameStart = NameStart(path, codePage, "\\");
+    const std::string name = path.substr(nameStart);
+    assert(boundary[nameStart] && (nameStart == 0 || path[nameStart - 1] == '\\') &&
+           NameStart(name, codePage, "\\") == 0);
+    const std::optional<std::string> folder = cordwain::InitialOutputFolder(path, codePage);
+    assert(folder ? *folder + (nameStart > 0 ? "\\" : "") + name == path && nameStart != 1 : nameStart == 1);
+
+    const auto numbered = cordwain::SplitNumberedName(path, codePage);
+    assert(!numbered || (numbered->stem + numbered->digits == path && numbered->stem.back() == '.' &&
+                         boundary[numbered->stem.size() - 1] &&
+                         numbered->digits.find_first_not_of("0123456789") == std::string::npos));
+    const std::string proposed = cordwain::SuggestedOutputName(path, codePage);
+    assert(proposed.empty() || (proposed == path && path[0] == '.') ||
+           (numbered && proposed + '.' + numbered->digits == path));
 }

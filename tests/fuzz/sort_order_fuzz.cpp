@@ -6,8 +6,8 @@ void FuzzOne(FuzzedDataProvider& input)
 {
     // Lead bytes: those above a fuzzed byte (so maybe none); upper-casing may fold a pair onto a single byte.
     const auto bits = input.ConsumeIntegral<std::uint32_t>();
-    const cordwain::CodePage codePage([bits](unsigned char b) { return b > bits >> 24; },
-                                      [bits](std::uint16_t c) { return static_cast<std::uint16_t>(c & bits); });
+    const CodePage codePage([bits](unsigned char b) { return b > bits >> 24; },
+                            [bits](std::uint16_t c) { return static_cast<std::uint16_t>(c & bits); });
     const auto order = [&codePage](const std::string& a, const std::string& b) {
         return std::clamp(cordwain::CompareListTexts(a, b, codePage), -1, 1);
     };
