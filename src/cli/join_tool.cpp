@@ -6,11 +6,11 @@
 #include <iterator>
 #include <mutex>
 
-#include "cli/checksum_file.h"
+#include "join/checksum_file.h"
 #include "cli/console_progress.h"
-#include "cli/digest.h"
+#include "join/digest.h"
 #include "cli/join_args.h"
-#include "cli/piece_set.h"
+#include "join/piece_set.h"
 #include "cli/shown_name.h"
 #include "join/copy_engine.h"
 #include "join/join_texts.h"

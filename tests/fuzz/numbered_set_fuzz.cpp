@@ -1,7 +1,7 @@
 // A set found from its first piece differs from it only in the number (and "film." begins none);
 // any checksum file text is read without a crash.
-#include "cli/checksum_file.h"
-#include "cli/piece_set.h"
+#include "join/checksum_file.h"
+#include "join/piece_set.h"
 #include "fuzz_target.h"
 
 using namespace cordwain;

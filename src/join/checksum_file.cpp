@@ -1,5 +1,5 @@
 // Checksum files as sha256sum, sha1sum and md5sum write them.
-#include "cli/checksum_file.h"
+#include "join/checksum_file.h"
 
 #include <sstream>
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/checksum_file.h"
+#include "join/checksum_file.h"
 
 namespace cordwain {
 

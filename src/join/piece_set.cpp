@@ -1,5 +1,5 @@
 // Numbered sets: finding the pieces and checking them.
-#include "cli/piece_set.h"
+#include "join/piece_set.h"
 
 #include <set>
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "cli/digest.h"
+#include "join/digest.h"
 
 namespace cordwain {
 namespace {

@@ -1,7 +1,7 @@
 // Hashes through OpenSSL's EVP interface.
 #include <openssl/evp.h>
 
-#include "cli/digest.h"
+#include "join/digest.h"
 
 namespace cordwain {
 namespace {
