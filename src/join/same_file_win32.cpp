@@ -8,20 +8,14 @@
 #include <windows.h>
 
 #include <cstring>
-#include <memory>
 #include <optional>
 
+#include "framework/handles.h"
 #include "framework/wide_path.h"
 #include "join/same_file.h"
 
 namespace cordwain {
 namespace {
-
-struct HandleCloser {
-    using pointer = HANDLE;
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
 
 // FileIdInfo needs Windows 8 or later and a file system that answers it (Wine answers it with the
 // host's device and inode, so there the two indexes agree).
@@ -29,22 +23,21 @@ std::optional<FileIdentity> IdentityOf(const std::string& path)
 {
     // No access rights are needed to read the identity, and sharing everything means a file
     // that another program holds open is still recognised. Backup semantics admit folders.
-    const HANDLE raw =
-        CreateFileW(FileSystemName(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (raw == INVALID_HANDLE_VALUE)
+    const CHandle handle(CreateFileW(FileSystemName(path).c_str(), 0,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                     FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle)
         return std::nullopt;
-    const FileHandle handle(raw);
     FileIdentity identity;
     FILE_ID_INFO id{};
-    if (GetFileInformationByHandleEx(handle.get(), FileIdInfo, &id, sizeof id)) {
+    if (GetFileInformationByHandleEx(handle.Get(), FileIdInfo, &id, sizeof id)) {
         identity.volume = id.VolumeSerialNumber;
         static_assert(sizeof id.FileId.Identifier == sizeof identity.index, "a 128-bit index");
         std::memcpy(identity.index.data(), id.FileId.Identifier, identity.index.size());
         return identity;
     }
     BY_HANDLE_FILE_INFORMATION info{};
-    if (!GetFileInformationByHandle(handle.get(), &info))
+    if (!GetFileInformationByHandle(handle.Get(), &info))
         return std::nullopt;
     identity.volume = info.dwVolumeSerialNumber;
     const std::uint64_t index = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
