@@ -1,5 +1,5 @@
 // The file list as its rules see it: the item operations of the list box that holds it.
-// CFileListBox implements them on the real control; the tests implement them in memory.
+// CFileListBox implements them on the real control, where the Windows tests try the rules.
 #pragma once
 
 #include <string>
