@@ -110,8 +110,11 @@ CMainDlg::CMainDlg() : CDialog(IDD_CORDWAIN_DIALOG)
 {
     const HINSTANCE module = ::GetModuleHandleA(nullptr);
     m_hIcon = ::LoadIconA(module, MAKEINTRESOURCEA(IDR_MAINFRAME));
-    m_hIconSmall =
-        static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    // The title bar's size: 16 x 16 at 96 DPI, and on a scaled screen the sharp image of its size
+    // instead of the 16-pixel one stretched.
+    m_hIconSmall = static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+                                                   ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                                   LR_DEFAULTCOLOR));
 }
 
 CMainDlg::~CMainDlg()
