@@ -5,13 +5,17 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "framework/file_dialog.h"
 #include "framework/handles.h"
 #include "framework/win32_error.h"
+#include "join/file_system.h"
 #include "join/join_texts.h"
 #include "join/join_worker.h"
 #include "join/output_name.h"
+#include "join/piece_check.h"
+#include "join/same_file.h"
 #include "join/success_dlg.h"
 
 namespace cordwain {
@@ -103,6 +107,19 @@ void ReportNotStarted(HWND owner, DWORD error)
     ::MessageBoxA(owner, text.c_str(), kNotStartedCaption, MB_ICONERROR);
 }
 
+// A list of pieces that look wrong is named before anything is asked or written: true to go on.
+bool PiecesMayBeJoined(const CJoinWindow& window, HWND owner)
+{
+    std::vector<std::string> paths;
+    for (int i = 0; i < window.FileCount(); ++i)
+        paths.push_back(window.FilePath(i));
+    StdioFileSystem files;
+    const std::vector<std::string> findings = PieceFindings(
+        paths, [&](const std::string& path) { return files.SizeOf(path); }, &PathExists, SystemCodePage());
+    return findings.empty() || ::MessageBoxA(owner, PieceCheckText(findings).c_str(), kPieceCheckCaption,
+                                             MB_YESNO | MB_ICONWARNING) == IDYES;
+}
+
 }  // namespace
 
 void RunJoinCommand(CJoinWindow& window, BOOL bInsertDividers)
@@ -112,6 +129,8 @@ void RunJoinCommand(CJoinWindow& window, BOOL bInsertDividers)
         ::MessageBoxA(owner, kNoFilesText, kNoFilesCaption, MB_ICONINFORMATION);
         return;
     }
+    if (!PiecesMayBeJoined(window, owner))
+        return;
 
     const std::string firstPath = window.FilePath(0);
     const std::string suggestedName = SuggestedOutputName(firstPath, SystemCodePage());

@@ -18,6 +18,22 @@ inline constexpr const char kOutputInListText[] = "Sorry.  The file you're writi
                                                   "I break something you might not need broken.";
 inline constexpr const char kOutputInListCaption[] = "Oh, no!";
 
+// The question before a join of pieces that look wrong.
+inline constexpr const char kPieceCheckCaption[] = "Hold on...";
+
+inline std::string UnlistedPieceFinding(const std::string& name)
+{
+    return name + " is in the same folder but not in the list";
+}
+
+inline std::string MoreFindingsLine(std::size_t count) { return "...and " + std::to_string(count) + " more.\n"; }
+
+inline std::string PieceCheckQuestion(const std::string& lines)
+{
+    return "These look like the pieces of one file, but before I join them\nyou should know:\n\n" + lines +
+           "\nThe new file may not come out right.  Join them anyway?";
+}
+
 inline constexpr const char kReportCaption[] = "Well...";
 inline constexpr const char kReportHeader[] = "Trying to copy all the files, these errors occurred:\n\n";
 inline constexpr const char kReportFooter[] = "\n\nSorry it didn't turn out.  I did what I could.";
