@@ -3,7 +3,6 @@
 #include "cli/join_tool.h"
 
 #include <fstream>
-#include <iterator>
 #include <mutex>
 
 #include "join/checksum_file.h"
@@ -82,31 +81,29 @@ int Verify(const std::string& firstPiece, const std::string& output, const JoinC
 {
     std::ostream& err = console.err;
     const std::string name = NamePart(output, console.codePage);
-    for (const ChecksumSource& source : ChecksumSources(FolderPart(firstPiece, console.codePage), name)) {
-        std::ifstream in(source.path, std::ios::binary);
-        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        const std::optional<std::string> expected = FindDigest(text, name, source.kind, source.ownFile);
-        if (!expected)
-            continue;
-        const std::optional<std::string> actual = HashFile(output, source.kind, progress);
-        const char* const hash = HashName(source.kind);
+    const std::optional<PublishedChecksum> published =
+        FindPublishedChecksum(FolderPart(firstPiece, console.codePage), name);
+    if (published) {
+        const std::optional<std::string> actual = HashFile(output, published->kind, progress);
+        const char* const hash = HashName(published->kind);
         if (!actual) {
             err << kProgramName << ": " << ShownName(output) << " could not be read to check its " << hash
                 << " checksum.\n";
             return kExitFailed;
         }
-        if (*actual == *expected) {
+        if (*actual == published->digest) {
             err << kProgramName << ": " << ShownName(output) << " matches its " << hash << " checksum in "
-                << ShownName(source.path) << ".\n";
+                << ShownName(published->path) << ".\n";
             return kExitJoined;
         }
         err << kProgramName << ": " << ShownName(output) << " does not match its " << hash << " checksum in "
-            << ShownName(source.path) << ":\n  expected " << *expected << "\n  actual   " << *actual << "\n"
+            << ShownName(published->path) << ":\n  expected " << published->digest << "\n  actual   " << *actual
+            << "\n"
             << ShownName(output) << " is left as it is; one of the pieces is not what was published.\n";
         return kExitFailed;
     }
     err << kProgramName << ": no checksum names " << ShownName(name) << " beside " << ShownName(firstPiece)
-        << " (looked in " << name << ".sha256, .sha1 and .md5, and in SHA256SUMS, SHA1SUMS and MD5SUMS).\n";
+        << " (looked in " << name << ".sha256, .sha1, .md5 and .sfv, in SHA256SUMS, SHA1SUMS and MD5SUMS, and in the other .sfv files).\n";
     return kExitFailed;
 }
 
