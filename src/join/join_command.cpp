@@ -120,6 +120,24 @@ bool PiecesMayBeJoined(const CJoinWindow& window, HWND owner)
                                              MB_YESNO | MB_ICONWARNING) == IDYES;
 }
 
+// The end of a join the worker finished: "It Worked!", with what it was checked against, or the
+// box for an output that does not match its checksum.
+void ShowOutcome(const JoinJob& job, HWND owner)
+{
+    const CodePage& codePage = SystemCodePage();
+    if (g_bJoinSucceeded) {
+        CSuccessDlg success(
+            job.outputDigest ? ChecksumMatchLine(HashName(job.published->kind), NamePart(job.published->path, codePage))
+                             : std::string());
+        success.DoModal();
+    } else if (job.outputDigest) {
+        const std::string text =
+            ChecksumMismatchText(NamePart(job.published->path, codePage), HashName(job.published->kind),
+                                 job.published->digest, *job.outputDigest);
+        ::MessageBoxA(owner, text.c_str(), kChecksumMismatchCaption, MB_ICONERROR);
+    }
+}
+
 }  // namespace
 
 void RunJoinCommand(CJoinWindow& window, BOOL bInsertDividers)
@@ -153,6 +171,10 @@ void RunJoinCommand(CJoinWindow& window, BOOL bInsertDividers)
     job->pMainDlg = &window;
     job->strOutputPath = saveAs.GetPathName();
     job->bInsertDividers = bInsertDividers;
+    // With dividers the output is not the file that was published, so there is nothing to check.
+    if (!bInsertDividers)
+        job->published = FindPublishedChecksum(FolderPart(firstPath, SystemCodePage()),
+                                               NamePart(job->strOutputPath.str(), SystemCodePage()));
 
     const CHandle thread(::CreateThread(nullptr, 0, &JoinWorker, job.get(), 0, &window.m_dwWorkerThreadId));
     if (!thread) {
@@ -185,10 +207,8 @@ void RunJoinCommand(CJoinWindow& window, BOOL bInsertDividers)
         ReportNotStarted(owner, dialogError);
         return;
     }
-    if (returned && g_bJoinSucceeded) {
-        CSuccessDlg success;
-        success.DoModal();
-    }
+    if (returned)
+        ShowOutcome(*job, owner);
 }
 
 }  // namespace cordwain

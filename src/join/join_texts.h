@@ -34,6 +34,22 @@ inline std::string PieceCheckQuestion(const std::string& lines)
            "\nThe new file may not come out right.  Join them anyway?";
 }
 
+// A join checked against the checksum published beside the pieces.
+inline std::string ChecksumMatchLine(const std::string& hashName, const std::string& checksumName)
+{
+    return hashName + " matches " + checksumName + ".";
+}
+
+inline constexpr const char kChecksumMismatchCaption[] = "Oh, no!";
+
+inline std::string ChecksumMismatchText(const std::string& checksumName, const std::string& hashName,
+                                        const std::string& published, const std::string& joined)
+{
+    return "Sorry.  The joined file doesn't match its checksum.\n\n" + checksumName + " gives the " + hashName + "\n" +
+           published + ",\nbut the joined file's is\n" + joined +
+           ".\n\nI left the joined file where it is.  One of the pieces may be damaged.";
+}
+
 inline constexpr const char kReportCaption[] = "Well...";
 inline constexpr const char kReportHeader[] = "Trying to copy all the files, these errors occurred:\n\n";
 inline constexpr const char kReportFooter[] = "\n\nSorry it didn't turn out.  I did what I could.";
