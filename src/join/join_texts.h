@@ -30,7 +30,7 @@ inline std::string MoreFindingsLine(std::size_t count) { return "...and " + std:
 
 inline std::string PieceCheckQuestion(const std::string& lines)
 {
-    return "These look like the pieces of one file, but before I join them\nyou should know:\n\n" + lines +
+    return "Before I join these pieces, you should know:\n\n" + lines +
            "\nThe new file may not come out right.  Join them anyway?";
 }
 
