@@ -58,7 +58,13 @@ void TrailingDigest::ReadWhileWritten(const std::string& path)
                 m_readToEnd = true;
                 break;
             } else {
+                // A seek to where the stream is clears the end of file, also the run-time's
+                // own below the stream on Windows, so the next read looks again.
+#ifdef _WIN32
+                ::_fseeki64(file.get(), 0, SEEK_CUR);
+#else
                 std::clearerr(file.get());
+#endif
                 std::this_thread::sleep_for(kCaughtUpPause);
             }
         }
