@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #ifdef _WIN32
 #include "join/file_open_win32.h"
@@ -25,7 +26,7 @@ std::size_t DigestLength(HashKind kind)
     return 0;
 }
 
-std::optional<std::string> HexDigest(const std::string& field, HashKind kind)
+std::optional<std::string> HexDigest(std::string_view field, HashKind kind)
 {
     if (field.size() != DigestLength(kind))
         return std::nullopt;
@@ -40,7 +41,7 @@ std::optional<std::string> HexDigest(const std::string& field, HashKind kind)
 }
 
 // A name as sha256sum escapes it on a line that starts with a backslash.
-std::string Unescaped(const std::string& name)
+std::string Unescaped(std::string_view name)
 {
     std::string plain;
     for (std::size_t i = 0; i < name.size(); ++i) {
@@ -53,9 +54,9 @@ std::string Unescaped(const std::string& name)
 }
 
 // A name listed in a checksum file, with or without "./" before it, names the output exactly.
-bool NamesOutput(const std::string& listed, const std::string& name)
+bool NamesOutput(std::string_view listed, const std::string& name)
 {
-    return listed.rfind("./", 0) == 0 ? listed.compare(2, std::string::npos, name) == 0 : listed == name;
+    return listed.substr(listed.rfind("./", 0) == 0 ? 2 : 0) == name;
 }
 
 struct FileCloser {
@@ -160,18 +161,16 @@ std::vector<ChecksumSource> ChecksumSources(const std::string& folder, const std
 std::optional<std::string> DigestOnLine(const std::string& line, const std::string& name, HashKind kind, bool ownFile)
 {
     const bool escaped = !line.empty() && line.front() == '\\';
-    const std::string rest = line.substr(escaped ? 1 : 0);
+    const std::string_view rest = std::string_view(line).substr(escaped ? 1 : 0);
     const std::size_t space = rest.find(' ');
-    const std::optional<std::string> digest = HexDigest(rest.substr(0, space), kind);
-    if (!digest)
-        return std::nullopt;
     if (space == std::string::npos)
-        return ownFile ? digest : std::nullopt;
+        return ownFile ? HexDigest(rest, kind) : std::nullopt;
     // Two spaces, or a space and '*' for a file read in binary mode.
-    std::string listed = rest.substr(space + 1);
+    std::string_view listed = rest.substr(space + 1);
     if (!listed.empty() && (listed.front() == ' ' || listed.front() == '*'))
-        listed.erase(0, 1);
-    return NamesOutput(escaped ? Unescaped(listed) : listed, name) ? digest : std::nullopt;
+        listed.remove_prefix(1);
+    const bool named = escaped ? NamesOutput(Unescaped(listed), name) : NamesOutput(listed, name);
+    return named ? HexDigest(rest.substr(0, space), kind) : std::nullopt;
 }
 
 std::optional<std::string> SfvDigestOnLine(const std::string& line, const std::string& name)
@@ -182,10 +181,9 @@ std::optional<std::string> SfvDigestOnLine(const std::string& line, const std::s
     const std::size_t last = line.find_last_not_of(kBlank);
     const std::size_t before = last == std::string::npos ? last : line.find_last_of(kBlank, last);
     const std::size_t nameEnd = before == std::string::npos ? before : line.find_last_not_of(kBlank, before);
-    if (nameEnd == std::string::npos)
+    if (nameEnd == std::string::npos || !NamesOutput(std::string_view(line).substr(0, nameEnd + 1), name))
         return std::nullopt;
-    const std::optional<std::string> digest = HexDigest(line.substr(before + 1, last - before), HashKind::Crc32);
-    return digest && NamesOutput(line.substr(0, nameEnd + 1), name) ? digest : std::nullopt;
+    return HexDigest(std::string_view(line).substr(before + 1, last - before), HashKind::Crc32);
 }
 
 std::optional<PublishedChecksum> FindPublishedChecksum(const std::string& folder, const std::string& name)

@@ -172,6 +172,8 @@ TEST_F(JoinTool, VerifyChecksTheResultAgainstEveryKindOfChecksumFile)
         {"SHA256SUMS", md5 + "  other\n" + sha256 + "  ./f.bin\n"},
         {"SHA1SUMS", "\\" + sha1 + "  f.bin\n"},
         {"MD5SUMS", sha256 + "  f.bin\n" + md5 + "  f.bin\n"},  // a digest of another kind is no answer
+        {"f.bin.sfv", "; by hand\r\nf.bin 4B8E39EF\r\n"},
+        {"any.sfv", "f.bin 4b8e39ef"},
     };
     const std::string first = folder.Write("f.bin.001", "abc");
     const std::string second = folder.Write("f.bin.002", "def");
