@@ -2,6 +2,7 @@
 #include "join/piece_set.h"
 
 #include <iterator>
+#include <map>
 #include <set>
 
 namespace cordwain {
@@ -75,26 +76,31 @@ std::vector<std::string> CheckPieces(const std::vector<std::string>& inputs,
         return {};
     const std::vector<NumberedName>& pieces = *set;
     std::vector<std::string> problems;
-    std::set<std::uint64_t> seen;
+    std::map<std::uint64_t, std::size_t> seen;  // each number's first entry
     const std::int64_t firstSize = pieces.empty() ? 0 : sizeOf(inputs.front());
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const std::uint64_t number = NumberOf(pieces[i].digits);
         const std::uint64_t previous = i > 0 ? NumberOf(pieces[i - 1].digits) : number;
-        if (!seen.insert(number).second) {
+        if (!seen.emplace(number, i).second)
             problems.push_back(inputs[i] + " is given twice");
-        } else if (number < previous) {
+        else if (number < previous)
             problems.push_back(inputs[i] + " comes after " + inputs[i - 1] + ": the pieces are out of order");
-        } else if (number > previous + 1) {
-            const std::string from = PieceOf(pieces[i], previous + 1);
-            const std::string to = PieceOf(pieces[i], number - 1);
-            problems.push_back((from == to ? from + " is" : from + " to " + to + " are") + " missing between " +
-                               inputs[i - 1] + " and " + inputs[i]);
-        }
         if (i > 0 && i + 1 < pieces.size() && sizeOf(inputs[i]) < firstSize) {
             problems.push_back(inputs[i] + " is smaller than " + inputs.front() + " (" +
                                std::to_string(sizeOf(inputs[i])) + " bytes against " + std::to_string(firstSize) +
                                "): a piece cut short?");
         }
+    }
+    // A number is missing when no entry has it, whatever the order the others are listed in.
+    for (auto next = seen.begin(); next != seen.end() && std::next(next) != seen.end(); ++next) {
+        const auto [below, belowAt] = *next;
+        const auto [above, aboveAt] = *std::next(next);
+        if (above == below + 1)
+            continue;
+        const std::string from = PieceOf(pieces[aboveAt], below + 1);
+        const std::string to = PieceOf(pieces[aboveAt], above - 1);
+        problems.push_back((from == to ? from + " is" : from + " to " + to + " are") + " missing between " +
+                           inputs[belowAt] + " and " + inputs[aboveAt]);
     }
     return problems;
 }

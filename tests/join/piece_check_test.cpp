@@ -21,8 +21,8 @@ TEST(PieceCheck, EachKindOfFindingIsNamedByThePiecesNames)
         {{"v/p.001", "v/p.002", "v/p.003", "v/p.004"}, {}},  // whole: a short last piece is no fault
         {{"v/p.001", "v/p.002", "v/p.004"}, {"p.003 is missing between p.002 and p.004", "p.003" + unlisted}},
         {{"v/p.001", "v/p.002", "v/p.002", "v/p.003", "v/p.004"}, {"p.002 is given twice"}},
-        {{"v/p.002", "v/p.001"},
-         {"p.001 comes after p.002: the pieces are out of order", "p.003" + unlisted, "p.004" + unlisted}},
+        {{"v/p.002", "v/p.001", "v/p.003"},  // out of order, with no number missing
+         {"p.001 comes after p.002: the pieces are out of order", "p.004" + unlisted}},
         {{"v/q.001", "v/q.002", "v/q.003"}, {"q.002 is smaller than q.001 (4 bytes against 10): a piece cut short?"}},
         {{"v/r.001"}, {"r.000" + unlisted}},  // before the first
         {{"v/p.001", "v/r.001"}, {}},         // two sets
