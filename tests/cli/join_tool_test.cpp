@@ -166,12 +166,13 @@ TEST_F(JoinTool, VerifyChecksTheResultAgainstEveryKindOfChecksumFile)
     const std::string sha1 = "1f8ac10f23c5b5bc1167bda84b833e5c057a77d2";
     const std::string md5 = "E80B5017098950FC58AAD83C8C14978E";
     const std::pair<const char*, std::string> files[] = {
-        {"f.bin.sha256", sha256 + "  f.bin\n"},
-        {"f.bin.sha1", sha1 + "\n"},  // the digest alone
-        {"f.bin.md5", md5 + " *f.bin\r\n"},
-        {"SHA256SUMS", md5 + "  other\n" + sha256 + "  ./f.bin\n"},
-        {"SHA1SUMS", "\\" + sha1 + "  f.bin\n"},
-        {"MD5SUMS", sha256 + "  f.bin\n" + md5 + "  f.bin\n"},  // a digest of another kind is no answer
+        {"f.bin.sha256", sha256 + "\n"},  // the digest alone
+        {"f.bin.sha1", sha1 + "\n"},
+        {"f.bin.md5", md5 + "\r\n"},
+        // A digest alone answers for no name; nor does a digest of another kind.
+        {"SHA256SUMS", std::string(64, '0') + "\n" + md5 + "  other\n" + sha256 + " *./f.bin\n"},
+        {"SHA1SUMS", std::string(40, '0') + "\n\\" + sha1 + "  f.bin\n"},
+        {"MD5SUMS", std::string(32, '0') + "\n" + sha256 + "  f.bin\n" + md5 + "  f.bin\n"},
         {"f.bin.sfv", "; by hand\r\nf.bin 4B8E39EF\r\n"},
         {"any.sfv", "f.bin 4b8e39ef"},
     };

@@ -14,23 +14,23 @@
 namespace cordwain {
 namespace {
 
-TEST(ChecksumFile, SfvLinesGiveTheCrcOfTheNameBeforeIt)
+TEST(ChecksumFile, ChecksumLinesGiveTheDigestOfTheNameAfterOrBeforeIt)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {"film.avi 1A2B3C4D", "1a2b3c4d"},
-        {"my film.avi\t 00ff00ff \t", "00ff00ff"},  // spaces in the name, blanks after the CRC
-        {"./my film.avi 00FF00FF", "00ff00ff"},
-        {"; my film.avi 1a2b3c4d", nullptr},  // a comment
-        {"my film.avi 1a2b3c4", nullptr},     // seven digits
-        {"my film.avi 1a2b3c4g", nullptr},
-        {"film.avi 1a2b3c4d", nullptr},  // another name
-        {"my film.avi1a2b3c4d", nullptr},
-        {"1a2b3c4d", nullptr},
+    EXPECT_EQ(DigestOnLine("\\" + std::string(64, 'A') + "  a\\\\b\\n", "a\\b\n", HashKind::Sha256, false),
+              std::string(64, 'a'));  // sha256sum's escapes
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"film.avi 1A2B3C4D", "film.avi", "1a2b3c4d"},
+        {"my film.avi\t 00ff00ff \t", "my film.avi", "00ff00ff"},  // spaces in the name, blanks after the CRC
+        {"./my film.avi 00FF00FF", "my film.avi", "00ff00ff"},
+        {";film.avi 1a2b3c4d", ";film.avi", nullptr},  // a comment
+        {"film.avi 1a2b3c4", "film.avi", nullptr},     // seven digits
+        {"film.avi 1a2b3c4g", "film.avi", nullptr},
+        {"film.avi 1a2b3c4d", "film.av", nullptr},
+        {"film.avi1a2b3c4d", "film.avi", nullptr},
+        {"1a2b3c4d", "", nullptr},
     };
-    for (const auto& [line, crc] : cases)
-        EXPECT_EQ(SfvDigestOnLine(line, line[0] == 'f' && crc ? "film.avi" : "my film.avi"),
-                  crc ? std::optional<std::string>(crc) : std::nullopt)
-            << line;
+    for (const auto& [line, name, crc] : cases)
+        EXPECT_EQ(SfvDigestOnLine(line, name), crc ? std::optional<std::string>(crc) : std::nullopt) << line;
 }
 
 TEST(ChecksumFile, PublishedChecksumIsTheFirstFileInOrderThatNamesTheOutput)
@@ -43,6 +43,9 @@ TEST(ChecksumFile, PublishedChecksumIsTheFirstFileInOrderThatNamesTheOutput)
     folder.Write("b.SFV", "; made by hand\r\nother.bin 00000000\r\n" + std::string(kLongestChecksumLine + 1, 'x') +
                               "\nf.bin " + crc);
     folder.Write("a.sfv", "other.bin 11111111\n");
+    const std::string longName(kLongestChecksumLine, 'n');  // on a line too long to be held
+    folder.Write("long.sfv", longName + " " + crc + "\n");
+    EXPECT_EQ(FindPublishedChecksum(at, longName), std::nullopt);
     auto found = FindPublishedChecksum(at, "f.bin");
     ASSERT_TRUE(found);
     EXPECT_EQ(std::make_tuple(found->path, found->kind, found->digest),
