@@ -2,6 +2,7 @@
 // window, without the window's start pause, and maps the outcome to an exit status.
 #include "cli/join_tool.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <mutex>
@@ -9,9 +10,12 @@
 #include "join/checksum_file.h"
 #include "cli/console_progress.h"
 #include "join/digest.h"
+#include "join/free_space.h"
 #include "cli/join_args.h"
 #include "join/piece_set.h"
 #include "cli/shown_name.h"
+#include "cli/standard_streams.h"
+#include "cli/stream_check.h"
 #include "join/copy_engine.h"
 #include "join/join_texts.h"
 #include "join/output_name.h"
@@ -110,6 +114,19 @@ int Verify(const std::string& firstPiece, const std::string& output, const JoinC
     return kExitFailed;
 }
 
+// The output's disk cannot hold the join: said, before anything is created. The standard output
+// is not checked: where it goes, the shell decided.
+bool RefusedForSpace(const JoinList& list, const std::string& output, bool dividers, FileSystem& files,
+                     std::ostream& err)
+{
+    if (IsStandardStreamName(output))
+        return false;
+    const std::optional<SpaceShortfall> shortfall = FindSpaceShortfall(list, output, dividers, files);
+    if (shortfall)
+        err << kProgramName << ": " << NoRoomSentence(ShownName(output), shortfall->needed, shortfall->free) << '\n';
+    return shortfall.has_value();
+}
+
 }  // namespace
 
 int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& console)
@@ -149,7 +166,9 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
         }
     }
     // Pieces that look wrong are named before anything is written.
-    const std::vector<std::string> problems = CheckPieces(inputs, &SizeOf, console.codePage);
+    CommandLineFiles files;
+    const auto sizeOf = [&files](const std::string& path) { return files.SizeOf(path); };
+    const std::vector<std::string> problems = CheckPieces(inputs, sizeOf, console.codePage);
     for (std::string problem : problems) {
         for (const std::string& input : inputs)
             problem = WithShownName(problem, input);
@@ -159,18 +178,25 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
         return kExitFailed;
 
     const ArgumentList list(inputs);
-    if (IsOutputInList(list, output)) {
+    if (OutputMeetsAnInput(inputs, output)) {
         console.err << kOutputInListCaption << '\n' << kOutputInListText << '\n';
         return kExitFailed;
     }
-    if (!args.force && NameTaken(output)) {
+    if (!args.force && !IsStandardStreamName(output) && NameTaken(output)) {
         console.err << kProgramName << ": " << ShownName(output) << " already exists; use -f to replace it.\n";
         return kExitFailed;
     }
 
-    ConsoleProgress progress(console.err, console.terminal, inputs);
+    if (RefusedForSpace(list, output, args.dividers, files, console.err))
+        return kExitFailed;
+    const std::unique_ptr<StreamCheck> streamCheck =
+        args.verify && IsStandardStreamName(output) ? StreamCheck::Find(inputs.front(), files, console) : nullptr;
+    if (args.verify && IsStandardStreamName(output) && !streamCheck)
+        return kExitFailed;
+
+    const bool sizesKnown = std::none_of(inputs.begin(), inputs.end(), &IsStandardStreamName);
+    ConsoleProgress progress(console.err, console.terminal, inputs, sizesKnown);
     MutexRunGate gate;
-    StdioFileSystem files;
     JoinOutcome outcome;
     const auto interrupted = [&](Interruption how) {
         console.err << kProgramName << ": interrupted; " << ShownName(output) << " holds what was copied until then.\n"
@@ -179,7 +205,8 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
     };
     const Interruption interruption = console.runInterruptible(
         [&] {
-            outcome = RunJoinJob(JoinHost{list, progress, gate, files}, JoinRequest{output, args.dividers ? 1 : 0});
+            FileSystem& joinFiles = streamCheck ? streamCheck->Files() : files;
+            outcome = RunJoinJob(JoinHost{list, progress, gate, joinFiles}, JoinRequest{output, args.dividers ? 1 : 0});
             progress.ClearLine();
         },
         [&] { gate.Stop(); }, interrupted);
@@ -198,6 +225,8 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
         return interrupted(interruption);
     if (!outcome.succeeded)
         return kExitFailed;
+    if (streamCheck)
+        return streamCheck->Finish(console);
     return args.verify ? Verify(inputs.front(), output, console, progress) : kExitJoined;
 }
 

@@ -2,6 +2,7 @@
 // show these strings unchanged.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace cordwain {
@@ -17,6 +18,32 @@ inline constexpr const char kOutputInListText[] = "Sorry.  The file you're writi
                                                   "Although it might work, I've decided to stop before\n"
                                                   "I break something you might not need broken.";
 inline constexpr const char kOutputInListCaption[] = "Oh, no!";
+
+// A count of bytes with its thousands grouped: 12,582,912.
+inline std::string GroupedDigits(std::int64_t number)
+{
+    const std::string digits = std::to_string(number);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        const std::size_t left = digits.size() - i;
+        grouped += (i > 0 && digits[i - 1] != '-' && left % 3 == 0 ? "," : "") + std::string(1, digits[i]);
+    }
+    return grouped;
+}
+
+// Refusal of a join its output's disk cannot hold, before anything is written.
+inline std::string NoRoomSentence(const std::string& name, std::int64_t needed, std::int64_t free)
+{
+    return name + " needs " + GroupedDigits(needed) + " bytes, but its disk has only " + GroupedDigits(free) +
+           " bytes free.";
+}
+inline std::string NoRoomText(const std::string& name, std::int64_t needed, std::int64_t free)
+{
+    return "Sorry.  " + NoRoomSentence(name, needed, free) +
+           "\nI stopped before writing a single byte, so nothing is lost.\n"
+           "Make some room there, or save the join on another disk.";
+}
+inline constexpr const char kNoRoomCaption[] = "Sorry";
 
 inline constexpr const char kReportCaption[] = "Well...";
 inline constexpr const char kReportHeader[] = "Trying to copy all the files, these errors occurred:\n\n";

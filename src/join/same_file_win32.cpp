@@ -25,6 +25,25 @@ using FileHandle = std::unique_ptr<void, HandleCloser>;
 
 // FileIdInfo needs Windows 8 or later and a file system that answers it (Wine answers it with the
 // host's device and inode, so there the two indexes agree).
+std::optional<FileIdentity> IdentityOf(HANDLE handle)
+{
+    FileIdentity identity;
+    FILE_ID_INFO id{};
+    if (GetFileInformationByHandleEx(handle, FileIdInfo, &id, sizeof id)) {
+        identity.volume = id.VolumeSerialNumber;
+        static_assert(sizeof id.FileId.Identifier == sizeof identity.index, "a 128-bit index");
+        std::memcpy(identity.index.data(), id.FileId.Identifier, identity.index.size());
+        return identity;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(handle, &info))
+        return std::nullopt;
+    identity.volume = info.dwVolumeSerialNumber;
+    const std::uint64_t index = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+    std::memcpy(identity.index.data(), &index, sizeof index);  // little-endian, as FILE_ID_128 holds it
+    return identity;
+}
+
 std::optional<FileIdentity> IdentityOf(const std::string& path)
 {
     // No access rights are needed to read the identity, and sharing everything means a file
@@ -35,21 +54,7 @@ std::optional<FileIdentity> IdentityOf(const std::string& path)
     if (raw == INVALID_HANDLE_VALUE)
         return std::nullopt;
     const FileHandle handle(raw);
-    FileIdentity identity;
-    FILE_ID_INFO id{};
-    if (GetFileInformationByHandleEx(handle.get(), FileIdInfo, &id, sizeof id)) {
-        identity.volume = id.VolumeSerialNumber;
-        static_assert(sizeof id.FileId.Identifier == sizeof identity.index, "a 128-bit index");
-        std::memcpy(identity.index.data(), id.FileId.Identifier, identity.index.size());
-        return identity;
-    }
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (!GetFileInformationByHandle(handle.get(), &info))
-        return std::nullopt;
-    identity.volume = info.dwVolumeSerialNumber;
-    const std::uint64_t index = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
-    std::memcpy(identity.index.data(), &index, sizeof index);  // little-endian, as FILE_ID_128 holds it
-    return identity;
+    return IdentityOf(handle.get());
 }
 
 }  // namespace
@@ -61,6 +66,16 @@ bool IsSameExistingFile(const std::string& a, const std::string& b)
         return false;
     const auto second = IdentityOf(b);
     return second && SameIdentity(*first, *second);
+}
+
+bool IsStandardStreamFile(StandardStream stream, const std::string& path)
+{
+    const HANDLE handle = GetStdHandle(stream == StandardStream::kInput ? STD_INPUT_HANDLE : STD_OUTPUT_HANDLE);
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
+        return false;
+    const auto open = IdentityOf(handle);
+    const auto named = open ? IdentityOf(path) : std::nullopt;
+    return named && SameIdentity(*open, *named);
 }
 
 bool PathExists(const std::string& path)
