@@ -12,6 +12,7 @@
 #include "join/join_texts.h"
 #include "join/join_worker.h"
 #include "join/output_name.h"
+#include "join/room_check.h"
 #include "join/success_dlg.h"
 
 namespace cordwain {
@@ -129,6 +130,8 @@ void RunJoinCommand(CJoinWindow& window, BOOL bInsertDividers)
         ::MessageBoxA(owner, kOutputInListText, kOutputInListCaption, MB_ICONERROR);
         return;
     }
+    if (RefusedForRoom(owner, window, saveAs.GetPathName().str(), bInsertDividers))
+        return;
 
     auto job = std::make_unique<JoinJob>();
     job->pMainDlg = &window;

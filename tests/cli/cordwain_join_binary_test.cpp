@@ -18,6 +18,8 @@
 #include <thread>
 #include <tuple>
 
+#include "join/checksum_file.h"
+#include "join/digest.h"
 #include "join/same_file.h"
 #include "support/temp_folder.h"
 
@@ -74,27 +76,34 @@ int ExitStatus(pid_t pid, std::chrono::seconds limit = std::chrono::seconds(10))
 TEST(CordwainJoinBinary, StandardStreamsAreJoinedAndAnInputIsNeverTheOutput)
 {
     const TempFolder folder;
-    const std::string first = folder.Write("first", Pattern(3 * kOneMiB + 5, 1));
-    int in[2];
-    int out[2];
-    ASSERT_EQ(pipe2(in, O_CLOEXEC) + pipe2(out, O_CLOEXEC), 0);  // the joiner holds no end but its own
-    const pid_t pid = Start({"-o", "-", first, "-", first}, folder.PathOf("messages"), in[0], out[1]);
-    close(in[0]);
-    close(out[1]);
-    EXPECT_EQ(write(in[1], "piped", 5) + close(in[1]), 5);
-    std::string joined;
-    char buffer[65536];
-    for (ssize_t got = 0; (got = read(out[0], buffer, sizeof buffer)) > 0;)
-        joined.append(buffer, static_cast<std::size_t>(got));
-    close(out[0]);
-    EXPECT_EQ(ExitStatus(pid), 0) << ReadAll(folder.PathOf("messages"));
-    EXPECT_TRUE(joined == ReadAll(first) + "piped" + ReadAll(first)) << joined.size();
+    const std::string first = folder.Write("joined.001", Pattern(3 * kOneMiB + 5, 1));
+    const std::string expected = ReadAll(first) + "piped" + ReadAll(first);
+    const std::unique_ptr<Digest> digest = Digest::Create(HashKind::Sha256);
+    digest->Update(expected.data(), expected.size());
+    folder.Write("joined.sha256", digest->FinishHex() + "\n");
+    // With --verify the bytes are hashed on their way, through the buffer rather than the kernel.
+    for (const std::string verify : {"--strict", "--verify"}) {
+        int in[2];
+        int out[2];
+        ASSERT_EQ(pipe2(in, O_CLOEXEC) + pipe2(out, O_CLOEXEC), 0);  // the joiner holds no end but its own
+        const pid_t pid = Start({verify, "-o", "-", first, "-", first}, folder.PathOf("messages"), in[0], out[1]);
+        close(in[0]);
+        close(out[1]);
+        EXPECT_EQ(write(in[1], "piped", 5) + close(in[1]), 5);
+        std::string joined;
+        char buffer[65536];
+        for (ssize_t got = 0; (got = read(out[0], buffer, sizeof buffer)) > 0;)
+            joined.append(buffer, static_cast<std::size_t>(got));
+        close(out[0]);
+        EXPECT_EQ(ExitStatus(pid), 0) << ReadAll(folder.PathOf("messages"));
+        EXPECT_TRUE(joined == expected) << verify << ": " << joined.size();
+    }
 
     const std::string second = folder.Write("second", "second");
     const int appended = open(first.c_str(), O_WRONLY | O_APPEND);  // cordwain-join -o - second first >> first
     EXPECT_EQ(ExitStatus(Start({"-o", "-", second, first}, folder.PathOf("refused"), -1, appended)), 1);
     close(appended);
-    EXPECT_EQ(ReadAll(first), Pattern(3 * kOneMiB + 5, 1));
+    EXPECT_EQ(ReadAll(first), expected.substr(0, 3 * kOneMiB + 5));
     EXPECT_EQ(ReadAll(folder.PathOf("refused")).rfind("Oh, no!\n", 0), 0u);
 }
 
