@@ -74,7 +74,11 @@ bool IsStandardStreamFile(StandardStream stream, const std::string& path)
     if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
         return false;
     const auto open = IdentityOf(handle);
-    const auto named = open ? IdentityOf(path) : std::nullopt;
+    auto named = open ? IdentityOf(path) : std::nullopt;
+    // A handle Wine was given by the host for a redirection has no volume, only the host's inode,
+    // which its named files' indexes are as well.
+    if (named && open->volume == 0)
+        named->volume = 0;
     return named && SameIdentity(*open, *named);
 }
 
