@@ -44,8 +44,10 @@ constexpr char kUsageHead[] =
     "Usage: cordwain-join [OPTION]... FILE...\n"
     "Joins the FILEs, in the order given, into the new file OUTPUT. A single FILE that is the first\n"
     "piece of a numbered set (name.ext.001, or name.ext.000) stands for the whole run of pieces\n"
-    "beside it: .001, .002, ... up to the first number missing. A FILE that is - is the standard\n"
-    "input, read once. Nothing is written when OUTPUT's disk has too little free space for the join.\n"
+    "beside it: .001, .002, ... up to the first number missing.\n"
+    "A FILE that is - is the standard input, read once; an OUTPUT that is - is the standard output,\n"
+    "and --verify then hashes the bytes as they are written. Nothing is written when OUTPUT's disk\n"
+    "has too little free space for the join.\n"
     "\n";
 
 constexpr char kUsageTail[] = "\n"
