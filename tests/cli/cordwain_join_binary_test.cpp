@@ -70,8 +70,9 @@ int ExitStatus(pid_t pid, std::chrono::seconds limit = std::chrono::seconds(10))
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// "-" as cat reads it: the standard input among the inputs, the standard output as the output (a
-// pipe: its bytes are exact over several kernel steps). A standard output that is an input's file
+// "-" as cat reads it: the standard input among the inputs (a pipe, which the kernel does not copy:
+// through the buffer, to its end), the standard output as the output (a pipe: its bytes are exact
+// over several kernel steps). A standard output that is an input's file
 // is refused before anything is written.
 TEST(CordwainJoinBinary, StandardStreamsAreJoinedAndAnInputIsNeverTheOutput)
 {
@@ -83,8 +84,7 @@ TEST(CordwainJoinBinary, StandardStreamsAreJoinedAndAnInputIsNeverTheOutput)
     folder.Write("joined.sha256", digest->FinishHex() + "\n");
     // With --verify the bytes are hashed on their way, through the buffer rather than the kernel.
     for (const std::string verify : {"--strict", "--verify"}) {
-        int in[2];
-        int out[2];
+        int in[2], out[2];
         ASSERT_EQ(pipe2(in, O_CLOEXEC) + pipe2(out, O_CLOEXEC), 0);  // the joiner holds no end but its own
         const pid_t pid = Start({verify, "-o", "-", first, "-", first}, folder.PathOf("messages"), in[0], out[1]);
         close(in[0]);
