@@ -70,10 +70,10 @@ int ExitStatus(pid_t pid, std::chrono::seconds limit = std::chrono::seconds(10))
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// "-" as cat reads it: the standard input among the inputs (a pipe, which the kernel does not copy:
-// through the buffer, to its end), the standard output as the output (a pipe: its bytes are exact
-// over several kernel steps). A standard output that is an input's file
-// is refused before anything is written.
+// "-" as cat reads it: the standard input among the inputs (a pipe goes through the buffer to its
+// end, a file through the kernel), the standard output as the output (a pipe: exact over several
+// kernel steps). A standard output that is an input's file, or an output that is the standard
+// input's, is refused before anything is written.
 TEST(CordwainJoinBinary, StandardStreamsAreJoinedAndAnInputIsNeverTheOutput)
 {
     const TempFolder folder;
@@ -102,7 +102,11 @@ TEST(CordwainJoinBinary, StandardStreamsAreJoinedAndAnInputIsNeverTheOutput)
     const std::string second = folder.Write("second", "second");
     const int appended = open(first.c_str(), O_WRONLY | O_APPEND);  // cordwain-join -o - second first >> first
     EXPECT_EQ(ExitStatus(Start({"-o", "-", second, first}, folder.PathOf("refused"), -1, appended)), 1);
-    close(appended);
+    const int reading = open(first.c_str(), O_RDONLY);  // cordwain-join -f -o first second - < first
+    EXPECT_EQ(ExitStatus(Start({"-f", "-o", first, second, "-"}, folder.PathOf("refused too"), reading)), 1);
+    EXPECT_EQ(ExitStatus(Start({"-o", folder.PathOf("copy"), second, "-"}, folder.PathOf("copied"), reading)), 0);
+    EXPECT_TRUE(ReadAll(folder.PathOf("copy")) == "second" + expected.substr(0, 3 * kOneMiB + 5));
+    EXPECT_EQ(close(appended) + close(reading), 0);
     EXPECT_EQ(ReadAll(first), expected.substr(0, 3 * kOneMiB + 5));
     EXPECT_EQ(ReadAll(folder.PathOf("refused")).rfind("Oh, no!\n", 0), 0u);
 }
@@ -129,8 +133,8 @@ private:
     bool m_mounted = false;
 };
 
-// A join larger than the free space is refused before its output exists; one that fits, counting
-// the file it replaces as free, goes through.
+// A join larger than the free space (its dividers included) is refused before its output exists;
+// one that fits, counting the file it replaces as free, goes through.
 TEST(CordwainJoinBinary, AJoinTheDiskCannotHoldIsRefusedBeforeTheOutputExists)
 {
     const TempFolder folder;
@@ -138,14 +142,16 @@ TEST(CordwainJoinBinary, AJoinTheDiskCannotHoldIsRefusedBeforeTheOutputExists)
     if (!volume.Mounted())
         GTEST_SKIP() << "no tmpfs can be mounted here";
     const std::string piece = folder.Write("piece", Pattern(600000, 2));
+    const std::string whole = folder.Write("whole", Pattern(kOneMiB - 60, 3));  // fits without a divider
     const std::string output = folder.PathOf("small/joined");
     EXPECT_EQ(ExitStatus(Start({"-o", output, piece, piece}, folder.PathOf("refused"))), 1);
     EXPECT_EQ(ReadAll(folder.PathOf("refused")),
               "cordwain-join: " + output + " needs 1,200,000 bytes, but its disk has only 1,048,576 bytes free.\n");
+    EXPECT_EQ(ExitStatus(Start({"-d", "-o", output, whole}, folder.PathOf("divided"))), 1);
     EXPECT_FALSE(PathExists(output));
     for (int run = 0; run < 2; ++run)
-        EXPECT_EQ(ExitStatus(Start({"-f", "-o", output, piece}, folder.PathOf("fits"))), 0) << run;
-    EXPECT_EQ(ReadAll(output), ReadAll(piece));
+        EXPECT_EQ(ExitStatus(Start({"-f", "-o", output, whole}, folder.PathOf("fits"))), 0) << run;
+    EXPECT_EQ(ReadAll(output), ReadAll(whole));
 }
 
 // A signal while the joiner waits in the system for a pipe: it stops within the grace period,
