@@ -5,6 +5,7 @@
 #include <iomanip>
 
 #include "cli/shown_name.h"
+#include "join/join_texts.h"
 #include "join/progress_position.h"
 
 namespace cordwain {
@@ -20,6 +21,7 @@ void ConsoleProgress::ShowProgress(std::int64_t doneBytes, std::int64_t totalByt
     if (!m_terminal)
         return;
     m_position = ProgressPosition(doneBytes, totalBytes);
+    m_doneBytes = doneBytes;
     Draw();
 }
 
@@ -47,9 +49,12 @@ void ConsoleProgress::Draw()
     std::string name = m_currentFile;
     if (name.size() > kNameWidth)
         name = "..." + name.substr(name.size() - (kNameWidth - 3));
-    m_err << "\r\x1b[K[" << std::string(static_cast<std::size_t>(filled), '#')
-          << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << std::setw(4) << m_position << '/'
-          << kProgressScale << ' ' << name;
+    if (m_totalKnown)
+        m_err << "\r\x1b[K[" << std::string(static_cast<std::size_t>(filled), '#')
+              << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << std::setw(4) << m_position
+              << '/' << kProgressScale << ' ' << name;
+    else
+        m_err << "\r\x1b[K" << GroupedDigits(m_doneBytes) << " bytes copied " << name;
     m_err.flush();
     m_drawn = true;
 }

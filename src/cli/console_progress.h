@@ -1,6 +1,7 @@
 // The join's progress display on a console: the current file and a bar in thousandths,
 // drawn only on a terminal; message boxes become text on the error stream. The names of the
-// inputs are shown quoted where they hold control characters.
+// inputs are shown quoted where they hold control characters. Where the total is not known (the
+// standard input is one of the inputs), the bytes copied are shown instead of the bar.
 #pragma once
 
 #include <ostream>
@@ -13,8 +14,8 @@ namespace cordwain {
 
 class ConsoleProgress final : public ProgressSink {
 public:
-    ConsoleProgress(std::ostream& err, bool terminal, std::vector<std::string> names = {})
-        : m_err(err), m_terminal(terminal), m_names(std::move(names))
+    ConsoleProgress(std::ostream& err, bool terminal, std::vector<std::string> names = {}, bool totalKnown = true)
+        : m_err(err), m_terminal(terminal), m_names(std::move(names)), m_totalKnown(totalKnown)
     {
     }
 
@@ -34,8 +35,10 @@ private:
     std::ostream& m_err;
     const bool m_terminal;
     const std::vector<std::string> m_names;
+    const bool m_totalKnown;
     std::string m_currentFile;
     int m_position = 0;
+    std::int64_t m_doneBytes = 0;
     bool m_drawn = false;
 };
 

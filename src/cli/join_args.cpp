@@ -24,8 +24,9 @@ constexpr Option kOptions[] = {
     {'d', "dividers", &JoinArgs::dividers, "write a divider with the file's name ahead of each file"},
     {'f', "force", &JoinArgs::force, "replace OUTPUT if it already exists"},
     {'o', "output", nullptr,
-     "the file to write; without it, the first FILE's name without\n"
-     "its numbered extension (film.avi.001 -> film.avi)"},
+     "the file to write, - for the standard output; without it, the\n"
+     "first FILE's name without its numbered extension\n"
+     "(film.avi.001 -> film.avi)"},
     {'\0', "strict", &JoinArgs::strict,
      "stop before writing when the pieces look wrong: a number\n"
      "missing or given twice, pieces out of order, a piece cut short\n"
@@ -45,6 +46,9 @@ constexpr char kUsageHead[] =
     "Joins the FILEs, in the order given, into the new file OUTPUT. A single FILE that is the first\n"
     "piece of a numbered set (name.ext.001, or name.ext.000) stands for the whole run of pieces\n"
     "beside it: .001, .002, ... up to the first number missing.\n"
+    "A FILE that is - is the standard input, read once; an OUTPUT that is - is the standard output,\n"
+    "and --verify then hashes the bytes as they are written. Nothing is written when OUTPUT's disk\n"
+    "has too little free space for the join.\n"
     "\n";
 
 constexpr char kUsageTail[] = "\n"
@@ -137,6 +141,8 @@ ParsedJoinArgs ParseJoinArgs(const std::vector<std::string>& arguments)
             }
         }
     }
+    if (std::count(parsed.args.inputs.begin(), parsed.args.inputs.end(), "-") > 1)
+        parsed.error = "the standard input (-) can be read only once";
     return parsed;
 }
 

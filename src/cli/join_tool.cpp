@@ -2,15 +2,18 @@
 // window, without the window's start pause, and maps the outcome to an exit status.
 #include "cli/join_tool.h"
 
+#include <algorithm>
 #include <mutex>
 
 #include "join/checksum_file.h"
 #include "cli/console_progress.h"
 #include "join/digest.h"
 #include "join/digesting_file_system.h"
+#include "join/free_space.h"
 #include "cli/join_args.h"
 #include "join/piece_set.h"
 #include "cli/shown_name.h"
+#include "cli/standard_streams.h"
 #include "join/copy_engine.h"
 #include "join/join_texts.h"
 #include "join/output_name.h"
@@ -61,28 +64,48 @@ std::int64_t SizeOf(const std::string& path) { return StdioFileSystem().SizeOf(p
 // and the output's hash, taken as the join writes it. Where the bytes pass through the program's
 // buffer they are hashed there; where the kernel copies, a second thread reads the output behind it.
 struct Verification {
+    std::string name;  // the name looked up: the output's, or for the standard output the proposed one
     std::optional<PublishedChecksum> published;
     std::unique_ptr<Digest> digest;
     std::unique_ptr<TrailingDigest> trail;
     std::unique_ptr<FileSystem> files;  // the job's files, hashing the output; null: nothing to hash
 };
 
-Verification PrepareVerification(const std::string& firstPiece, const std::string& output, const CodePage& codePage,
-                                 StdioFileSystem& files)
+Verification PrepareVerification(const std::string& firstPiece, const std::string& output, const JoinConsole& console,
+                                 FileSystem& files)
 {
+    const CodePage& codePage = console.codePage;
+    const bool toStream = IsStandardStreamName(output);
     Verification verification;
-    verification.published = FindPublishedChecksum(FolderPart(firstPiece, codePage), NamePart(output, codePage));
+    verification.name = NamePart(toStream ? SuggestedOutputName(firstPiece, codePage) : output, codePage);
+    if (verification.name.empty() || (toStream && verification.name == NamePart(firstPiece, codePage)))
+        return verification;
+    verification.published = FindPublishedChecksum(FolderPart(firstPiece, codePage), verification.name);
     if (verification.published)
         verification.digest = Digest::Create(verification.published->kind);
     if (!verification.digest)
         return verification;
-    if (kStdioCopiesInKernel) {
+    // A trailing read needs an output it can open again: never the standard output.
+    if (kStdioCopiesInKernel && !toStream) {
         verification.trail = std::make_unique<TrailingDigest>(*verification.digest);
         verification.files = std::make_unique<TrailingDigestFileSystem>(files, *verification.trail);
     } else {
         verification.files = std::make_unique<DigestingFileSystem>(files, *verification.digest);
     }
     return verification;
+}
+
+void ReportNoChecksum(const Verification& verification, const std::string& firstPiece, std::ostream& err)
+{
+    const std::string& name = verification.name;
+    if (name.empty()) {
+        err << kProgramName << ": --verify needs a name to look up for the standard output, and "
+            << ShownName(firstPiece) << " proposes none; nothing was written.\n";
+        return;
+    }
+    err << kProgramName << ": no checksum names " << ShownName(name) << " beside " << ShownName(firstPiece)
+        << " (looked in " << name
+        << ".sha256, .sha1, .md5 and .sfv, in SHA256SUMS, SHA1SUMS and MD5SUMS, and in the other .sfv files).\n";
 }
 
 // The joined output's digest, once the trailing read (if any) has caught up, with the progress
@@ -108,30 +131,43 @@ int Verify(Verification& verification, const std::string& firstPiece, const std:
            const JoinConsole& console, ProgressSink& progress)
 {
     std::ostream& err = console.err;
-    const std::string name = NamePart(output, console.codePage);
     const std::optional<PublishedChecksum>& published = verification.published;
     if (!published) {
-        err << kProgramName << ": no checksum names " << ShownName(name) << " beside " << ShownName(firstPiece)
-            << " (looked in " << name
-            << ".sha256, .sha1, .md5 and .sfv, in SHA256SUMS, SHA1SUMS and MD5SUMS, and in the other .sfv files).\n";
+        ReportNoChecksum(verification, firstPiece, err);
         return kExitFailed;
     }
+    // The standard output is named for what it holds.
+    const std::string shown =
+        IsStandardStreamName(output) ? "the standard output (" + ShownName(verification.name) + ")" : ShownName(output);
     const std::optional<std::string> actual = OutputDigest(verification, output, progress);
     const char* const hash = HashName(published->kind);
     if (!actual) {
-        err << kProgramName << ": " << ShownName(output) << " could not be read to check its " << hash
-            << " checksum.\n";
+        err << kProgramName << ": " << shown << " could not be read to check its " << hash << " checksum.\n";
         return kExitFailed;
     }
     if (*actual == published->digest) {
-        err << kProgramName << ": " << ShownName(output) << " matches its " << hash << " checksum in "
+        err << kProgramName << ": " << shown << " matches its " << hash << " checksum in "
             << ShownName(published->path) << ".\n";
         return kExitJoined;
     }
-    err << kProgramName << ": " << ShownName(output) << " does not match its " << hash << " checksum in "
+    err << kProgramName << ": " << shown << " does not match its " << hash << " checksum in "
         << ShownName(published->path) << ":\n  expected " << published->digest << "\n  actual   " << *actual << "\n"
-        << ShownName(output) << " is left as it is; one of the pieces is not what was published.\n";
+        << (IsStandardStreamName(output) ? "O" : shown + " is left as it is; o")
+        << "ne of the pieces is not what was published.\n";
     return kExitFailed;
+}
+
+// The output's disk cannot hold the join: said, before anything is created. The standard output
+// is not checked: where it goes, the shell decided.
+bool RefusedForSpace(const JoinList& list, const std::string& output, bool dividers, FileSystem& files,
+                     std::ostream& err)
+{
+    if (IsStandardStreamName(output))
+        return false;
+    const std::optional<SpaceShortfall> shortfall = FindSpaceShortfall(list, output, dividers, files);
+    if (shortfall)
+        err << kProgramName << ": " << NoRoomSentence(ShownName(output), shortfall->needed, shortfall->free) << '\n';
+    return shortfall.has_value();
 }
 
 }  // namespace
@@ -173,7 +209,9 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
         }
     }
     // Pieces that look wrong are named before anything is written.
-    const std::vector<std::string> problems = CheckPieces(inputs, &SizeOf, console.codePage);
+    CommandLineFiles files;
+    const auto sizeOf = [&files](const std::string& path) { return files.SizeOf(path); };
+    const std::vector<std::string> problems = CheckPieces(inputs, sizeOf, console.codePage);
     for (std::string problem : problems) {
         for (const std::string& input : inputs)
             problem = WithShownName(problem, input);
@@ -183,21 +221,30 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
         return kExitFailed;
 
     const ArgumentList list(inputs);
-    if (IsOutputInList(list, output)) {
+    if (OutputMeetsAnInput(inputs, output)) {
         console.err << kOutputInListCaption << '\n' << kOutputInListText << '\n';
         return kExitFailed;
     }
-    if (!args.force && NameTaken(output)) {
+    if (!args.force && !IsStandardStreamName(output) && NameTaken(output)) {
         console.err << kProgramName << ": " << ShownName(output) << " already exists; use -f to replace it.\n";
         return kExitFailed;
     }
 
-    ConsoleProgress progress(console.err, console.terminal, inputs);
+    if (RefusedForSpace(list, output, args.dividers, files, console.err))
+        return kExitFailed;
+
+    const bool sizesKnown = std::none_of(inputs.begin(), inputs.end(), &IsStandardStreamName);
+    ConsoleProgress progress(console.err, console.terminal, inputs, sizesKnown);
     MutexRunGate gate;
-    StdioFileSystem files;
     Verification verification;
-    if (args.verify)
-        verification = PrepareVerification(inputs.front(), output, console.codePage, files);
+    if (args.verify) {
+        verification = PrepareVerification(inputs.front(), output, console, files);
+        // The standard output can't be read back, nor a name looked up for it afterwards.
+        if (IsStandardStreamName(output) && !verification.published) {
+            ReportNoChecksum(verification, inputs.front(), console.err);
+            return kExitFailed;
+        }
+    }
     FileSystem& jobFiles = verification.files ? *verification.files : files;
     JoinOutcome outcome;
     const auto interrupted = [&](Interruption how) {

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -86,6 +87,11 @@ public:
     std::int64_t SizeOf(const std::string& path) override;
     std::unique_ptr<FileStream> OpenRead(const std::string& path) override;
     std::unique_ptr<FileStream> CreateWrite(const std::string& path) override;
+    // The process's standard input and output, which a command line names "-": streams over
+    // copies of their descriptors, so closing them leaves the standard streams as they were.
+    // Their failures are kept under the name "-".
+    std::unique_ptr<FileStream> OpenStandardInput();
+    std::unique_ptr<FileStream> CreateStandardOutput();
     const std::vector<FileFailure>& Failures() const { return m_shared.failures; }
 
     // What every stream opened here shares.
@@ -97,6 +103,8 @@ public:
 
 private:
     std::unique_ptr<FileStream> Open(const std::string& path, const char* mode);
+    std::unique_ptr<FileStream> OpenStandard(int descriptor, const char* mode);
+    std::unique_ptr<FileStream> Adopt(std::FILE* file, const std::string& path, const char* mode);
 
     Shared m_shared;
 };

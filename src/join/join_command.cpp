@@ -16,6 +16,7 @@
 #include "join/output_name.h"
 #include "join/piece_check.h"
 #include "join/same_file.h"
+#include "join/room_check.h"
 #include "join/success_dlg.h"
 
 namespace cordwain {
@@ -166,6 +167,8 @@ void RunJoinCommand(CJoinWindow& window, BOOL bInsertDividers)
         ::MessageBoxA(owner, kOutputInListText, kOutputInListCaption, MB_ICONERROR);
         return;
     }
+    if (RefusedForRoom(owner, window, saveAs.GetPathName().str(), bInsertDividers))
+        return;
 
     auto job = std::make_unique<JoinJob>();
     job->pMainDlg = &window;

@@ -2,6 +2,7 @@
 // show these strings unchanged.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace cordwain {
@@ -49,6 +50,32 @@ inline std::string ChecksumMismatchText(const std::string& checksumName, const s
            published + ",\nbut the joined file's is\n" + joined +
            ".\n\nI left the joined file where it is.  One of the pieces may be damaged.";
 }
+
+// A count of bytes with its thousands grouped: 12,582,912.
+inline std::string GroupedDigits(std::int64_t number)
+{
+    const std::string digits = std::to_string(number);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        const std::size_t left = digits.size() - i;
+        grouped += (i > 0 && digits[i - 1] != '-' && left % 3 == 0 ? "," : "") + std::string(1, digits[i]);
+    }
+    return grouped;
+}
+
+// Refusal of a join its output's disk cannot hold, before anything is written.
+inline std::string NoRoomSentence(const std::string& name, std::int64_t needed, std::int64_t free)
+{
+    return name + " needs " + GroupedDigits(needed) + " bytes, but its disk has only " + GroupedDigits(free) +
+           " bytes free.";
+}
+inline std::string NoRoomText(const std::string& name, std::int64_t needed, std::int64_t free)
+{
+    return "Sorry.  " + NoRoomSentence(name, needed, free) +
+           "\nI stopped before writing a single byte, so nothing is lost.\n"
+           "Make some room there, or save the join on another disk.";
+}
+inline constexpr const char kNoRoomCaption[] = "Sorry";
 
 inline constexpr const char kReportCaption[] = "Well...";
 inline constexpr const char kReportHeader[] = "Trying to copy all the files, these errors occurred:\n\n";

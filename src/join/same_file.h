@@ -23,6 +23,16 @@ bool SameIdentity(const FileIdentity& a, const FileIdentity& b);
 // same FileIdentity).
 bool IsSameExistingFile(const std::string& a, const std::string& b);
 
+enum class StandardStream { kInput, kOutput };
+
+// True when the process's standard input or output is the existing file at `path`, by the same
+// identity: a join would read or write it through the stream as well as by its name.
+bool IsStandardStreamFile(StandardStream stream, const std::string& path);
+
+// True when the standard input and output are one file on disk (`< a > a`): a join from the one
+// into the other would read what it writes. A terminal or a pipe at both ends is no such file.
+bool StandardStreamsAreOneFile();
+
 // True when something exists at `path`.
 bool PathExists(const std::string& path);
 

@@ -19,6 +19,25 @@ namespace {
 
 // FileIdInfo needs Windows 8 or later and a file system that answers it (Wine answers it with the
 // host's device and inode, so there the two indexes agree).
+std::optional<FileIdentity> IdentityOf(HANDLE handle)
+{
+    FileIdentity identity;
+    FILE_ID_INFO id{};
+    if (GetFileInformationByHandleEx(handle, FileIdInfo, &id, sizeof id)) {
+        identity.volume = id.VolumeSerialNumber;
+        static_assert(sizeof id.FileId.Identifier == sizeof identity.index, "a 128-bit index");
+        std::memcpy(identity.index.data(), id.FileId.Identifier, identity.index.size());
+        return identity;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(handle, &info))
+        return std::nullopt;
+    identity.volume = info.dwVolumeSerialNumber;
+    const std::uint64_t index = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+    std::memcpy(identity.index.data(), &index, sizeof index);  // little-endian, as FILE_ID_128 holds it
+    return identity;
+}
+
 std::optional<FileIdentity> IdentityOf(const std::string& path)
 {
     // No access rights are needed to read the identity, and sharing everything means a file
@@ -28,21 +47,7 @@ std::optional<FileIdentity> IdentityOf(const std::string& path)
                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!handle)
         return std::nullopt;
-    FileIdentity identity;
-    FILE_ID_INFO id{};
-    if (GetFileInformationByHandleEx(handle.Get(), FileIdInfo, &id, sizeof id)) {
-        identity.volume = id.VolumeSerialNumber;
-        static_assert(sizeof id.FileId.Identifier == sizeof identity.index, "a 128-bit index");
-        std::memcpy(identity.index.data(), id.FileId.Identifier, identity.index.size());
-        return identity;
-    }
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (!GetFileInformationByHandle(handle.Get(), &info))
-        return std::nullopt;
-    identity.volume = info.dwVolumeSerialNumber;
-    const std::uint64_t index = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
-    std::memcpy(identity.index.data(), &index, sizeof index);  // little-endian, as FILE_ID_128 holds it
-    return identity;
+    return IdentityOf(handle.Get());
 }
 
 }  // namespace
@@ -54,6 +59,32 @@ bool IsSameExistingFile(const std::string& a, const std::string& b)
         return false;
     const auto second = IdentityOf(b);
     return second && SameIdentity(*first, *second);
+}
+
+bool IsStandardStreamFile(StandardStream stream, const std::string& path)
+{
+    const HANDLE handle = GetStdHandle(stream == StandardStream::kInput ? STD_INPUT_HANDLE : STD_OUTPUT_HANDLE);
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
+        return false;
+    const auto open = IdentityOf(handle);
+    auto named = open ? IdentityOf(path) : std::nullopt;
+    // A handle Wine was given by the host for a redirection has no volume, only the host's inode,
+    // which its named files' indexes are as well.
+    if (named && open->volume == 0)
+        named->volume = 0;
+    return named && SameIdentity(*open, *named);
+}
+
+bool StandardStreamsAreOneFile()
+{
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (input == nullptr || input == INVALID_HANDLE_VALUE || output == nullptr || output == INVALID_HANDLE_VALUE ||
+        GetFileType(output) != FILE_TYPE_DISK)
+        return false;
+    const auto in = IdentityOf(input);
+    const auto out = in ? IdentityOf(output) : std::nullopt;
+    return out && SameIdentity(*in, *out);
 }
 
 bool PathExists(const std::string& path)

@@ -10,12 +10,14 @@
 #include <cstdio>
 #include <optional>
 
-#ifdef __linux__
-#include <unistd.h>
-#endif
-
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+
 #include "join/file_open_win32.h"
+#else
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 #include "join/system_error.h"
 
@@ -32,6 +34,12 @@ public:
     StdioStream(FilePtr file, std::string path, StdioFileSystem::Shared& shared)
         : m_file(std::move(file)), m_path(std::move(path)), m_shared(shared)
     {
+#ifdef __linux__
+        struct stat status {};
+        m_pipe = fstat(Descriptor(), &status) == 0 && S_ISFIFO(status.st_mode);
+        if (m_pipe)
+            ::fcntl(Descriptor(), F_SETPIPE_SZ, 1 << 20);
+#endif
     }
 
     // Inside the kernel while it copies; whatever it refuses or fails goes on through the buffer,
@@ -98,8 +106,10 @@ private:
         if (to == nullptr || std::fflush(to->m_file.get()) != 0)
             return std::nullopt;
         const auto start = std::chrono::steady_clock::now();
+        // Into a pipe (the standard output, piped on) the pages are handed over without a copy.
         const ssize_t copied =
-            ::copy_file_range(Descriptor(), nullptr, to->Descriptor(), nullptr, m_shared.kernelStep, 0);
+            to->m_pipe ? ::splice(Descriptor(), nullptr, to->Descriptor(), nullptr, m_shared.kernelStep, SPLICE_F_MOVE)
+                       : ::copy_file_range(Descriptor(), nullptr, to->Descriptor(), nullptr, m_shared.kernelStep, 0);
         AdaptStep(std::chrono::steady_clock::now() - start);
         return copied < 0 ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(copied));
     }
@@ -118,6 +128,7 @@ private:
     }
 
     bool m_kernelCopy = true;
+    bool m_pipe = false;
 #endif
 
     // Keeps the system's reason when fewer than `asked` came through and `failed` says why.
@@ -138,18 +149,44 @@ private:
 std::unique_ptr<FileStream> StdioFileSystem::Open(const std::string& path, const char* mode)
 {
 #ifdef _WIN32
-    FilePtr file(OpenFileStream(path, mode[0] == 'w'));
+    return Adopt(OpenFileStream(path, mode[0] == 'w'), path, mode);
 #else
-    FilePtr file(std::fopen(path.c_str(), mode));
+    return Adopt(std::fopen(path.c_str(), mode), path, mode);
 #endif
-    if (!file) {
+}
+
+std::unique_ptr<FileStream> StdioFileSystem::OpenStandard(int descriptor, const char* mode)
+{
+#ifdef _WIN32
+    const int copy = ::_dup(descriptor);
+    if (copy >= 0)
+        ::_setmode(copy, _O_BINARY);
+    std::FILE* const file = copy < 0 ? nullptr : ::_fdopen(copy, mode);
+    if (copy >= 0 && file == nullptr)
+        ::_close(copy);
+#else
+    const int copy = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
+    std::FILE* const file = copy < 0 ? nullptr : ::fdopen(copy, mode);
+    if (copy >= 0 && file == nullptr)
+        ::close(copy);
+#endif
+    return Adopt(file, "-", mode);
+}
+
+std::unique_ptr<FileStream> StdioFileSystem::Adopt(std::FILE* file, const std::string& path, const char* mode)
+{
+    if (file == nullptr) {
         m_shared.failures.push_back({path, LastSystemError()});
         return nullptr;
     }
     if (mode[0] == 'w')
-        std::setvbuf(file.get(), nullptr, _IONBF, 0);
-    return std::make_unique<StdioStream>(std::move(file), path, m_shared);
+        std::setvbuf(file, nullptr, _IONBF, 0);
+    return std::make_unique<StdioStream>(FilePtr(file), path, m_shared);
 }
+
+std::unique_ptr<FileStream> StdioFileSystem::OpenStandardInput() { return OpenStandard(0, "rb"); }
+
+std::unique_ptr<FileStream> StdioFileSystem::CreateStandardOutput() { return OpenStandard(1, "wb"); }
 
 std::int64_t StdioFileSystem::SizeOf(const std::string& path)
 {

@@ -33,6 +33,7 @@ TEST(ParseJoinArgs, UsageErrors)
         {{"--divider", "a"}, "unknown option --divider"},
         {{"-o", "x", "-o", "y", "a"}, "only one output can be given"},
         {{"--output=", "a"}, "the output name is empty"},
+        {{"-", "a", "--", "-"}, "the standard input (-) can be read only once"},
     };
     for (const auto& [arguments, error] : cases)
         EXPECT_EQ(ParseJoinArgs(arguments).error, error);
@@ -40,8 +41,9 @@ TEST(ParseJoinArgs, UsageErrors)
 
 TEST(JoinUsage, ListsEachOptionWithItsHelpInOneColumn)
 {
-    EXPECT_NE(kJoinUsage.find("\n  -o, --output OUTPUT  the file to write; without it, the first FILE's name without\n"
-                              "                       its numbered extension (film.avi.001 -> film.avi)\n"
+    EXPECT_NE(kJoinUsage.find("\n  -o, --output OUTPUT  the file to write, - for the standard output; without it, the\n"
+                              "                       first FILE's name without its numbered extension\n"
+                              "                       (film.avi.001 -> film.avi)\n"
                               "      --strict         stop before writing"),
               std::string::npos);
 }

@@ -51,12 +51,6 @@ TEST_F(JoinTool, JoinsIntoTheProposedNameOrTheNamedOutput)
     const std::string piece = folder.Write("\xff\xfe-not-utf-8.bin.001", "bytes");  // names are bytes, not text
     EXPECT_EQ(Run({piece}), kExitJoined);
     EXPECT_EQ(ReadAll(folder.PathOf("\xff\xfe-not-utf-8.bin")), "bytes");
-    int pipe[2];  // the kernel copies no pipe: its bytes go through the buffer, to its end
-    ASSERT_EQ(::pipe(pipe), 0);
-    EXPECT_EQ(write(pipe[1], "piped", 5) + close(pipe[1]), 5);
-    EXPECT_EQ(Run({"-o", folder.PathOf("p"), first, "/proc/self/fd/" + std::to_string(pipe[0]), second}), kExitJoined);
-    close(pipe[0]);
-    EXPECT_EQ(ReadAll(folder.PathOf("p")), "abcpipeddef");
 #endif
 }
 

@@ -1,5 +1,6 @@
 // The Join command end to end on the real main window: Save As, the joins and "It Worked!", the
-// refusals and the failures' boxes, and cancelling while the worker is still reading.
+// refusals (a small host volume among them) and the failures' boxes, and cancelling while the
+// worker is still reading.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -53,6 +54,78 @@ struct FeedPipe {
         return done() && ::GetOverlappedResult(pipe.Get(), &io, &written, FALSE) && written == bytes.size();
     }
 };
+
+// A host tmpfs of 1 MiB at `folder`. Wine starts a Unix program with no handle to wait on, so the
+// volume's size tells when it is there and when it has gone. None where mounting is not allowed.
+class SmallVolume {
+public:
+    explicit SmallVolume(const std::string& folder) : m_folder(folder)
+    {
+        ::CreateDirectoryW(Wide(folder).c_str(), nullptr);
+        m_mounted = OnHost("mount -t tmpfs -o size=1m tmpfs") && WaitUntil([this] { return IsSmall(); }, 3000);
+    }
+    ~SmallVolume()
+    {
+        if (m_mounted && OnHost("umount"))
+            WaitUntil([this] { return !IsSmall(); }, 3000);
+    }
+    SmallVolume(const SmallVolume&) = delete;
+    SmallVolume& operator=(const SmallVolume&) = delete;
+    bool Mounted() const { return m_mounted; }
+
+private:
+    // Starts `command` with the folder's host path after it.
+    bool OnHost(const std::string& command) const
+    {
+        using UnixName = char*(CDECL*)(LPCWSTR);
+        const auto unixName = reinterpret_cast<UnixName>(
+            reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+        char* const path = unixName != nullptr ? unixName(Wide(m_folder).c_str()) : nullptr;
+        if (path == nullptr)
+            return false;
+        std::string line = "Z:\\bin\\sh -c \"" + command + " '" + path + "'\"";
+        ::HeapFree(::GetProcessHeap(), 0, path);
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        const bool started =
+            ::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+        ::CloseHandle(process.hProcess);  // none under Wine, for a Unix program
+        ::CloseHandle(process.hThread);
+        return started;
+    }
+    bool IsSmall() const
+    {
+        ULARGE_INTEGER total{};
+        return ::GetDiskFreeSpaceExW(Wide(m_folder + "\\").c_str(), nullptr, &total, nullptr) &&
+               total.QuadPart == 1u << 20;
+    }
+
+    const std::string m_folder;
+    bool m_mounted = false;
+};
+
+// A join its output's disk cannot hold: after Save As, the "Sorry" box over the main window, and
+// no output.
+TEST(JoinCommand, AJoinTheDiskCannotHoldIsRefusedAfterSaveAs)
+{
+    const TempFolder folder;
+    const SmallVolume volume(folder.PathOf("small"));
+    if (!volume.Mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    const std::string piece = folder.Write("piece", Pattern(600000, 2));
+    const std::string output = folder.PathOf("small\\joined");
+    CMainDlg dialog;
+    EXPECT_TRUE(RunMainWindow(dialog, [&](HWND window) {
+        List(window, {piece, piece});
+        Join(window, output);
+        const Box box = Dismiss("Sorry");
+        EXPECT_EQ(box.text, NoRoomText("joined", 1200000, 1 << 20));
+        EXPECT_EQ(box.icon, ::LoadIconA(nullptr, IDI_INFORMATION));
+        EXPECT_EQ(box.owner, "Cordwain");
+    }));
+    EXPECT_EQ(::GetFileAttributesW(Wide(output).c_str()), INVALID_FILE_ATTRIBUTES);
+}
 
 TEST(JoinCommand, JoinsWithAndWithoutDividersAndCancelWaitsForTheWorker)
 {
