@@ -26,6 +26,9 @@ TEST(PieceCheck, EachKindOfFindingIsNamedByThePiecesNames)
         {{"v/q.001", "v/q.002", "v/q.003"}, {"q.002 is smaller than q.001 (4 bytes against 10): a piece cut short?"}},
         {{"v/r.001"}, {"r.000" + unlisted}},  // before the first
         {{"v/p.001", "v/r.001"}, {}},         // two sets
+        {{"v/s.000000000000000001", "v/s.000000000000000003"},  // 18 digits count; 19 are past what a set counts
+         {"s.000000000000000002 is missing between s.000000000000000001 and s.000000000000000003"}},
+        {{"v/s.0000000000000000001", "v/s.0000000000000000003"}, {}},
         {{"v/p.001", "w/p.002"}, {}},         // not one folder
     };
     for (const auto& [paths, findings] : cases)
