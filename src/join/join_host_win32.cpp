@@ -13,6 +13,8 @@ namespace cordwain {
 namespace {
 // How often the worker looks for the progress dialog's window.
 constexpr DWORD kDialogPollMs = 10;
+// The least time between two positions on the bar: a screen's frame.
+constexpr std::chrono::milliseconds kPositionInterval{16};
 }  // namespace
 
 Win32JoinHost::Win32JoinHost(CCriticalSection& lock, const bool& running, const CProgressDlg& dlgProgress,
@@ -24,10 +26,14 @@ Win32JoinHost::Win32JoinHost(CCriticalSection& lock, const bool& running, const 
 // The dialog of a later join is not an abandoned worker's.
 HWND Win32JoinHost::Dialog() const { return m_abandoned ? nullptr : m_dlgProgress.WindowForWorker(); }
 
-HWND Win32JoinHost::ProgressBar() const
+HWND Win32JoinHost::ProgressBar()
 {
     const HWND dialog = Dialog();
-    return dialog != nullptr ? ::GetDlgItem(dialog, IDC_PROGRESS_BAR) : nullptr;
+    if (dialog != m_barDialog) {
+        m_barDialog = dialog;
+        m_bar = dialog != nullptr ? ::GetDlgItem(dialog, IDC_PROGRESS_BAR) : nullptr;
+    }
+    return m_bar;
 }
 
 // Posted, not sent: the lock is held, and the Cancel handler takes it on the thread that would
@@ -38,12 +44,19 @@ void Win32JoinHost::BeginCopy(std::int64_t)
         ::PostMessageA(bar, PBM_SETRANGE, 0, MAKELPARAM(0, kProgressScale));
 }
 
+// Each post is a repaint on the other thread: a chunk that leaves the bar where it is costs none,
+// and neither does one that comes sooner after the last post than a screen would show it.
 void Win32JoinHost::ShowProgress(std::int64_t doneBytes, std::int64_t totalBytes)
 {
-    const HWND dialog = Dialog();
-    if (dialog != nullptr && ::IsWindowVisible(dialog))
-        ::PostMessageA(::GetDlgItem(dialog, IDC_PROGRESS_BAR), PBM_SETPOS,
-                       static_cast<WPARAM>(ProgressPosition(doneBytes, totalBytes)), 0);
+    const int position = ProgressPosition(doneBytes, totalBytes);
+    const auto now = std::chrono::steady_clock::now();
+    if (position == m_postedPosition || (m_postedPosition && now - m_postedAt < kPositionInterval))
+        return;
+    const HWND bar = ProgressBar();
+    if (bar != nullptr && ::IsWindowVisible(m_barDialog) && ::PostMessageA(bar, PBM_SETPOS, WPARAM(position), 0)) {
+        m_postedPosition = position;
+        m_postedAt = now;
+    }
 }
 
 void Win32JoinHost::ShowCurrentFile(const std::string& path)
