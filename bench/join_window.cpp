@@ -120,8 +120,8 @@ public:
     {
         std::vector<char> buffer(std::size_t{1} << 20);
         for (const std::string& path : m_paths) {
-            const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                                              nullptr);
+            const HANDLE file =
+                ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
             DWORD read = 0;
             while (::ReadFile(file, buffer.data(), DWORD(buffer.size()), &read, nullptr) && read > 0) {
             }
@@ -132,7 +132,8 @@ public:
 private:
     static void Flush(const std::string& path)
     {
-        const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        const HANDLE file =
+            ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             ::FlushFileBuffers(file);
             ::CloseHandle(file);
@@ -198,11 +199,17 @@ WindowRun WindowSeconds(HWND window, const Pieces& pieces)
     const HWND saveAs = WaitForWindow("Save As");
     if (saveAs == nullptr)
         return run;
+    const bool exists = ::GetFileAttributesA(pieces.Output().c_str()) != INVALID_FILE_ATTRIBUTES;
     const Clock::time_point start = Clock::now();
     AnswerFileDialog(saveAs, pieces.Output());
+    if (exists)  // the output could not be removed: Save As asks whether to replace it
+        ClickButton(WaitForWindow([](HWND hWnd) { return ::GetDlgItem(hWnd, IDYES) != nullptr; }), IDYES);
     const HWND worked = WaitForWindow("It Worked!", 60000);
-    if (worked == nullptr)
+    if (worked == nullptr) {
+        std::fprintf(stderr, "\nno \"It Worked!\"; on the screen:");
+        WaitForWindow([](HWND hWnd) { return std::fprintf(stderr, " \"%s\"", ReadText(hWnd).c_str()) < 0; }, 0);
         return run;
+    }
     run.seconds = SecondsSince(start);
     run.namesChecksum = DialogText(worked).find(".sha256") != std::string::npos;
     ClickButton(worked, IDOK);
@@ -275,16 +282,24 @@ int main(int argc, char** argv)
         pieces.RemoveOutput();
         EngineSeconds(joinTool, pieces);
         // Taken in turns, so all three see the same state of the machine.
-        for (int run = 0; run < runs; ++run) {
+        for (int run = 1; run <= runs; ++run) {
             pieces.RemoveOutput();
             engine.Add(EngineSeconds(joinTool, pieces));
+            std::fprintf(stderr, "run %d: engine %.2f s", run, engine.runs.empty() ? -1 : engine.runs.back());
             for (const bool publish : {false, true}) {
                 pieces.PublishChecksum(publish);
                 const WindowRun result = WindowSeconds(window, pieces);
-                (publish ? checked : plain)
-                    .Add(result.seconds < 0 ? -1 : result.seconds - kDesignedPausesSeconds);
+                Figures& figures = publish ? checked : plain;
+                figures.Add(result.seconds < 0 ? -1 : result.seconds - kDesignedPausesSeconds);
                 verified = verified || (publish && result.namesChecksum);
+                std::fprintf(stderr, ", window%s %.2f s", publish ? " with checksum" : "", result.seconds);
+                // What is left on the screen is cancelled when the script ends; no join is started over it.
+                if (result.seconds < 0) {
+                    std::fprintf(stderr, ": FAILED\n");
+                    return;
+                }
             }
+            std::fprintf(stderr, "\n");
         }
     });
     pieces.PublishChecksum(false);

@@ -18,8 +18,8 @@ namespace {
 // leaves the answer, and the reason, to the ordinary way.
 HANDLE CreateOutput(const std::wstring& name)
 {
-    const HANDLE created =
-        ::CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE created = ::CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr);
     if (created != INVALID_HANDLE_VALUE)
         return created;
     return ::CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
@@ -31,10 +31,10 @@ HANDLE CreateOutput(const std::wstring& name)
 std::FILE* OpenFileStream(const std::string& path, bool output)
 {
     const std::wstring name = FileSystemName(path);
-    const HANDLE handle = output ? CreateOutput(name)
-                                 : ::CreateFileW(name.c_str(), GENERIC_READ,
-                                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle =
+        output ? CreateOutput(name)
+               : ::CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return nullptr;
     // From here the descriptor owns the handle, and the stream the descriptor.

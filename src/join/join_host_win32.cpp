@@ -45,22 +45,36 @@ void Win32JoinHost::BeginCopy(std::int64_t)
 }
 
 // Each post is a repaint on the other thread: a chunk that leaves the bar where it is costs none,
-// and neither does one that comes sooner after the last post than a screen would show it.
+// and one that comes sooner after the last post than a screen would show it waits for the next
+// chunk, or the next file, which may be long in coming: it is posted then.
 void Win32JoinHost::ShowProgress(std::int64_t doneBytes, std::int64_t totalBytes)
 {
-    const int position = ProgressPosition(doneBytes, totalBytes);
-    const auto now = std::chrono::steady_clock::now();
-    if (position == m_postedPosition || (m_postedPosition && now - m_postedAt < kPositionInterval))
+    m_position = ProgressPosition(doneBytes, totalBytes);
+    if (!m_postedPosition || std::chrono::steady_clock::now() - m_postedAt >= kPositionInterval)
+        PostPosition();
+}
+
+void Win32JoinHost::PostPosition()
+{
+    if (!m_position || m_position == m_postedPosition)
         return;
     const HWND bar = ProgressBar();
-    if (bar != nullptr && ::IsWindowVisible(m_barDialog) && ::PostMessageA(bar, PBM_SETPOS, WPARAM(position), 0)) {
-        m_postedPosition = position;
-        m_postedAt = now;
+    if (bar != nullptr && ::IsWindowVisible(m_barDialog) && ::PostMessageA(bar, PBM_SETPOS, WPARAM(*m_position), 0)) {
+        m_postedPosition = m_position;
+        m_postedAt = std::chrono::steady_clock::now();
     }
+}
+
+void Win32JoinHost::CatchUp()
+{
+    const GateLock lock(*this);
+    if (IsRunning())
+        PostPosition();
 }
 
 void Win32JoinHost::ShowCurrentFile(const std::string& path)
 {
+    CatchUp();
     if (const HWND dialog = Dialog())
         ::SetDlgItemTextA(dialog, IDC_CURRENT_FILE, path.c_str());
 }
@@ -77,6 +91,7 @@ void Win32JoinHost::Report(Severity severity, const std::string& caption, const 
 {
     if (m_abandoned)
         return;
+    CatchUp();
     const UINT icon = severity == Severity::kError ? MB_ICONERROR : MB_ICONINFORMATION;
     ::MessageBoxA(Dialog(), text.c_str(), caption.c_str(), MB_OK | icon);
 }

@@ -25,7 +25,8 @@ public:
                   const std::atomic<bool>& abandoned);
 
     // The bar's range 0..1000, and its position in thousandths while the dialog shows: a new
-    // position, at most one a screen's frame, as each post costs the other thread a repaint.
+    // position, at most one a screen's frame, as each post costs the other thread a repaint;
+    // the latest is on the bar before the next file or a report is shown.
     void BeginCopy(std::int64_t totalBytes) override;
     void ShowProgress(std::int64_t doneBytes, std::int64_t totalBytes) override;
     void ShowCurrentFile(const std::string& path) override;
@@ -49,6 +50,10 @@ private:
     HWND Dialog() const;
     // The dialog's bar, asked of the dialog once per dialog rather than with every chunk.
     HWND ProgressBar();
+    // The latest position, unless the bar has it already. Under the gate, while the join runs.
+    void PostPosition();
+    // The same, outside the gate: the bar shows where the join is before the worker turns away.
+    void CatchUp();
 
     CCriticalSection& m_lock;
     const bool& m_running;
@@ -56,6 +61,7 @@ private:
     const std::atomic<bool>& m_abandoned;
     HWND m_barDialog = nullptr;  // the dialog m_bar was found in
     HWND m_bar = nullptr;
+    std::optional<int> m_position;  // the latest, in thousandths
     std::optional<int> m_postedPosition;
     std::chrono::steady_clock::time_point m_postedAt;
 };
