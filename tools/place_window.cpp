@@ -1,7 +1,9 @@
 // place_window: finds a top-level window by its caption and sizes, maximises or minimises it,
 // so scripts/screenshot can show the program at the sizes a user would; or closes it, so
-// scripts/check-packages can start a packaged program and end it as a user would.
-//   place_window "Cordwain" 800 600   (or max, min, show: only wait until it is there, or close)
+// scripts/check-packages can start a packaged program and end it as a user would; or presses one
+// of its buttons, so scripts/screenshot can show the boxes a join brings up.
+//   place_window "Cordwain" 800 600   (or max, min, show: only wait until it is there, close,
+//                                      or press ID)
 #include <windows.h>
 
 #include <cstdio>
@@ -25,7 +27,7 @@ HWND WaitForWindow(const char* caption)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: place_window CAPTION (WIDTH HEIGHT | max | min | show | close)\n");
+        std::fprintf(stderr, "usage: place_window CAPTION (WIDTH HEIGHT | max | min | show | close | press ID)\n");
         return 2;
     }
     HWND window = WaitForWindow(argv[1]);
@@ -41,6 +43,11 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "place_window: \"%s\" is still open\n", argv[1]);
             return 1;
         }
+        return 0;
+    }
+    if (std::strcmp(argv[2], "press") == 0 && argc >= 4) {
+        ::Sleep(500);  // a dialog that has just come up takes its first clicks once it has settled
+        ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(std::atoi(argv[3]), BN_CLICKED), 0);
         return 0;
     }
     if (std::strcmp(argv[2], "show") == 0) {

@@ -31,9 +31,10 @@ constexpr Option kOptions[] = {
      "missing or given twice, pieces out of order, a piece cut short\n"
      "(without it these are warnings)"},
     {'\0', "verify", &JoinArgs::verify,
-     "after the join, check OUTPUT against its checksum beside the\n"
-     "first piece: OUTPUT.sha256, .sha1 or .md5, or a line for it in\n"
-     "SHA256SUMS, SHA1SUMS or MD5SUMS"},
+     "check OUTPUT, as it is written, against its checksum beside\n"
+     "the first piece: OUTPUT.sha256, .sha1 or .md5, a line for it in\n"
+     "SHA256SUMS, SHA1SUMS or MD5SUMS, or its CRC-32 in OUTPUT.sfv\n"
+     "or another .sfv file"},
     {'v', "verbose", &JoinArgs::verbose, "say which pieces a first piece stood for, also off a terminal"},
     {'h', "help", &JoinArgs::help, "show this help"},
     {'\0', "version", &JoinArgs::version, "show the version"},

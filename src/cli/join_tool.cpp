@@ -2,13 +2,12 @@
 // window, without the window's start pause, and maps the outcome to an exit status.
 #include "cli/join_tool.h"
 
-#include <fstream>
-#include <iterator>
 #include <mutex>
 
 #include "join/checksum_file.h"
 #include "cli/console_progress.h"
 #include "join/digest.h"
+#include "join/digesting_file_system.h"
 #include "cli/join_args.h"
 #include "join/piece_set.h"
 #include "cli/shown_name.h"
@@ -17,6 +16,7 @@
 #include "join/output_name.h"
 #include "join/same_file.h"
 #include "join/system_error.h"
+#include "join/trailing_digest.h"
 
 namespace cordwain {
 namespace {
@@ -57,56 +57,80 @@ int UsageError(std::ostream& err, const std::string& message)
 
 std::int64_t SizeOf(const std::string& path) { return StdioFileSystem().SizeOf(path); }
 
-// The output's digest, read with the progress line showing how far; nullopt when it can't be read.
-std::optional<std::string> HashFile(const std::string& path, HashKind kind, ProgressSink& progress)
+// What --verify compares: the checksum published beside the first piece, found before the join,
+// and the output's hash, taken as the join writes it. Where the bytes pass through the program's
+// buffer they are hashed there; where the kernel copies, a second thread reads the output behind it.
+struct Verification {
+    std::optional<PublishedChecksum> published;
+    std::unique_ptr<Digest> digest;
+    std::unique_ptr<TrailingDigest> trail;
+    std::unique_ptr<FileSystem> files;  // the job's files, hashing the output; null: nothing to hash
+};
+
+Verification PrepareVerification(const std::string& firstPiece, const std::string& output, const CodePage& codePage,
+                                 StdioFileSystem& files)
 {
-    const std::unique_ptr<Digest> digest = Digest::Create(kind);
-    std::ifstream in(path, std::ios::binary);
-    if (!digest || !in)
-        return std::nullopt;
-    const std::int64_t total = SizeOf(path);
-    std::vector<char> chunk(1 << 20);
-    std::int64_t done = 0;
-    progress.ShowCurrentFile(std::string(HashName(kind)) + " of " + path);
-    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
-        digest->Update(chunk.data(), static_cast<std::size_t>(in.gcount()));
-        done += in.gcount();
-        progress.ShowProgress(done, total);
+    Verification verification;
+    verification.published = FindPublishedChecksum(FolderPart(firstPiece, codePage), NamePart(output, codePage));
+    if (verification.published)
+        verification.digest = Digest::Create(verification.published->kind);
+    if (!verification.digest)
+        return verification;
+    if (kStdioCopiesInKernel) {
+        verification.trail = std::make_unique<TrailingDigest>(*verification.digest);
+        verification.files = std::make_unique<TrailingDigestFileSystem>(files, *verification.trail);
+    } else {
+        verification.files = std::make_unique<DigestingFileSystem>(files, *verification.digest);
     }
-    progress.Hide();
-    return in.eof() ? std::optional<std::string>(digest->FinishHex()) : std::nullopt;
+    return verification;
+}
+
+// The joined output's digest, once the trailing read (if any) has caught up, with the progress
+// line showing how far; nullopt when it can't be read.
+std::optional<std::string> OutputDigest(Verification& verification, const std::string& output, ProgressSink& progress)
+{
+    if (!verification.digest)
+        return std::nullopt;
+    if (verification.trail) {
+        const std::int64_t total = SizeOf(output);
+        progress.ShowCurrentFile(std::string(HashName(verification.published->kind)) + " of " + output);
+        const bool whole =
+            verification.trail->Finish([&](std::int64_t hashed) { progress.ShowProgress(hashed, total); });
+        progress.Hide();
+        if (!whole)
+            return std::nullopt;
+    }
+    return verification.digest->FinishHex();
 }
 
 // --verify: the joined output against the checksum published beside the first piece.
-int Verify(const std::string& firstPiece, const std::string& output, const JoinConsole& console, ProgressSink& progress)
+int Verify(Verification& verification, const std::string& firstPiece, const std::string& output,
+           const JoinConsole& console, ProgressSink& progress)
 {
     std::ostream& err = console.err;
     const std::string name = NamePart(output, console.codePage);
-    for (const ChecksumSource& source : ChecksumSources(FolderPart(firstPiece, console.codePage), name)) {
-        std::ifstream in(source.path, std::ios::binary);
-        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        const std::optional<std::string> expected = FindDigest(text, name, source.kind, source.ownFile);
-        if (!expected)
-            continue;
-        const std::optional<std::string> actual = HashFile(output, source.kind, progress);
-        const char* const hash = HashName(source.kind);
-        if (!actual) {
-            err << kProgramName << ": " << ShownName(output) << " could not be read to check its " << hash
-                << " checksum.\n";
-            return kExitFailed;
-        }
-        if (*actual == *expected) {
-            err << kProgramName << ": " << ShownName(output) << " matches its " << hash << " checksum in "
-                << ShownName(source.path) << ".\n";
-            return kExitJoined;
-        }
-        err << kProgramName << ": " << ShownName(output) << " does not match its " << hash << " checksum in "
-            << ShownName(source.path) << ":\n  expected " << *expected << "\n  actual   " << *actual << "\n"
-            << ShownName(output) << " is left as it is; one of the pieces is not what was published.\n";
+    const std::optional<PublishedChecksum>& published = verification.published;
+    if (!published) {
+        err << kProgramName << ": no checksum names " << ShownName(name) << " beside " << ShownName(firstPiece)
+            << " (looked in " << name
+            << ".sha256, .sha1, .md5 and .sfv, in SHA256SUMS, SHA1SUMS and MD5SUMS, and in the other .sfv files).\n";
         return kExitFailed;
     }
-    err << kProgramName << ": no checksum names " << ShownName(name) << " beside " << ShownName(firstPiece)
-        << " (looked in " << name << ".sha256, .sha1 and .md5, and in SHA256SUMS, SHA1SUMS and MD5SUMS).\n";
+    const std::optional<std::string> actual = OutputDigest(verification, output, progress);
+    const char* const hash = HashName(published->kind);
+    if (!actual) {
+        err << kProgramName << ": " << ShownName(output) << " could not be read to check its " << hash
+            << " checksum.\n";
+        return kExitFailed;
+    }
+    if (*actual == published->digest) {
+        err << kProgramName << ": " << ShownName(output) << " matches its " << hash << " checksum in "
+            << ShownName(published->path) << ".\n";
+        return kExitJoined;
+    }
+    err << kProgramName << ": " << ShownName(output) << " does not match its " << hash << " checksum in "
+        << ShownName(published->path) << ":\n  expected " << published->digest << "\n  actual   " << *actual << "\n"
+        << ShownName(output) << " is left as it is; one of the pieces is not what was published.\n";
     return kExitFailed;
 }
 
@@ -171,6 +195,10 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
     ConsoleProgress progress(console.err, console.terminal, inputs);
     MutexRunGate gate;
     StdioFileSystem files;
+    Verification verification;
+    if (args.verify)
+        verification = PrepareVerification(inputs.front(), output, console.codePage, files);
+    FileSystem& jobFiles = verification.files ? *verification.files : files;
     JoinOutcome outcome;
     const auto interrupted = [&](Interruption how) {
         console.err << kProgramName << ": interrupted; " << ShownName(output) << " holds what was copied until then.\n"
@@ -179,7 +207,7 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
     };
     const Interruption interruption = console.runInterruptible(
         [&] {
-            outcome = RunJoinJob(JoinHost{list, progress, gate, files}, JoinRequest{output, args.dividers ? 1 : 0});
+            outcome = RunJoinJob(JoinHost{list, progress, gate, jobFiles}, JoinRequest{output, args.dividers ? 1 : 0});
             progress.ClearLine();
         },
         [&] { gate.Stop(); }, interrupted);
@@ -198,7 +226,7 @@ int RunJoinTool(const std::vector<std::string>& arguments, const JoinConsole& co
         return interrupted(interruption);
     if (!outcome.succeeded)
         return kExitFailed;
-    return args.verify ? Verify(inputs.front(), output, console, progress) : kExitJoined;
+    return args.verify ? Verify(verification, inputs.front(), output, console, progress) : kExitJoined;
 }
 
 }  // namespace cordwain

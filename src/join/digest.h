@@ -1,5 +1,5 @@
 // A running hash, from a well-kept library behind one small interface: OpenSSL's libcrypto on
-// Linux, the system's CNG on Windows.
+// Linux, the system's CNG on Windows, and zlib's CRC-32 on both.
 #pragma once
 
 #include <cstddef>
@@ -20,5 +20,8 @@ public:
     // The digest of everything given, in lower-case hexadecimal.
     virtual std::string FinishHex() = 0;
 };
+
+// The CRC-32 alone, which every platform's Digest::Create hands over to.
+std::unique_ptr<Digest> CreateCrc32Digest();
 
 }  // namespace cordwain

@@ -36,6 +36,8 @@ private:
 
 std::unique_ptr<Digest> Digest::Create(HashKind kind)
 {
+    if (kind == HashKind::Crc32)
+        return CreateCrc32Digest();
     auto digest = std::make_unique<OpenSslDigest>(kind == HashKind::Sha256 ? EVP_sha256()
                                                   : kind == HashKind::Sha1 ? EVP_sha1()
                                                                            : EVP_md5());

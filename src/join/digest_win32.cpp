@@ -54,6 +54,8 @@ private:
 
 std::unique_ptr<Digest> Digest::Create(HashKind kind)
 {
+    if (kind == HashKind::Crc32)
+        return CreateCrc32Digest();
     auto digest = std::make_unique<CngDigest>(kind == HashKind::Sha256 ? BCRYPT_SHA256_ALGORITHM
                                               : kind == HashKind::Sha1 ? BCRYPT_SHA1_ALGORITHM
                                                                        : BCRYPT_MD5_ALGORITHM);

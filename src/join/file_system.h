@@ -59,6 +59,13 @@ public:
     virtual std::unique_ptr<FileStream> CreateWrite(const std::string& path) = 0;
 };
 
+// Whether StdioFileSystem copies inside the kernel, where no buffer of the program sees the bytes.
+#ifdef __linux__
+constexpr bool kStdioCopiesInKernel = true;
+#else
+constexpr bool kStdioCopiesInKernel = false;
+#endif
+
 // The kernel's copies between files start at this step and grow up to the largest where they
 // take no time (file systems that share extents rather than copy).
 constexpr std::size_t kKernelStep = 8 << 20;

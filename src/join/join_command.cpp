@@ -5,13 +5,17 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "framework/file_dialog.h"
 #include "framework/handles.h"
 #include "framework/win32_error.h"
+#include "join/file_system.h"
 #include "join/join_texts.h"
 #include "join/join_worker.h"
 #include "join/output_name.h"
+#include "join/piece_check.h"
+#include "join/same_file.h"
 #include "join/success_dlg.h"
 
 namespace cordwain {
@@ -103,6 +107,37 @@ void ReportNotStarted(HWND owner, DWORD error)
     ::MessageBoxA(owner, text.c_str(), kNotStartedCaption, MB_ICONERROR);
 }
 
+// A list of pieces that look wrong is named before anything is asked or written: true to go on.
+bool PiecesMayBeJoined(const CJoinWindow& window, HWND owner)
+{
+    std::vector<std::string> paths;
+    for (int i = 0; i < window.FileCount(); ++i)
+        paths.push_back(window.FilePath(i));
+    StdioFileSystem files;
+    const std::vector<std::string> findings = PieceFindings(
+        paths, [&](const std::string& path) { return files.SizeOf(path); }, &PathExists, SystemCodePage());
+    return findings.empty() || ::MessageBoxA(owner, PieceCheckText(findings).c_str(), kPieceCheckCaption,
+                                             MB_YESNO | MB_ICONWARNING) == IDYES;
+}
+
+// The end of a join the worker finished: "It Worked!", with what it was checked against, or the
+// box for an output that does not match its checksum.
+void ShowOutcome(const JoinJob& job, HWND owner)
+{
+    const CodePage& codePage = SystemCodePage();
+    if (g_bJoinSucceeded) {
+        CSuccessDlg success(
+            job.outputDigest ? ChecksumMatchLine(HashName(job.published->kind), NamePart(job.published->path, codePage))
+                             : std::string());
+        success.DoModal();
+    } else if (job.outputDigest) {
+        const std::string text =
+            ChecksumMismatchText(NamePart(job.published->path, codePage), HashName(job.published->kind),
+                                 job.published->digest, *job.outputDigest);
+        ::MessageBoxA(owner, text.c_str(), kChecksumMismatchCaption, MB_ICONERROR);
+    }
+}
+
 }  // namespace
 
 void RunJoinCommand(CJoinWindow& window, BOOL bInsertDividers)
@@ -112,6 +147,8 @@ void RunJoinCommand(CJoinWindow& window, BOOL bInsertDividers)
         ::MessageBoxA(owner, kNoFilesText, kNoFilesCaption, MB_ICONINFORMATION);
         return;
     }
+    if (!PiecesMayBeJoined(window, owner))
+        return;
 
     const std::string firstPath = window.FilePath(0);
     const std::string suggestedName = SuggestedOutputName(firstPath, SystemCodePage());
@@ -134,6 +171,10 @@ void RunJoinCommand(CJoinWindow& window, BOOL bInsertDividers)
     job->pMainDlg = &window;
     job->strOutputPath = saveAs.GetPathName();
     job->bInsertDividers = bInsertDividers;
+    // With dividers the output is not the file that was published, so there is nothing to check.
+    if (!bInsertDividers)
+        job->published = FindPublishedChecksum(FolderPart(firstPath, SystemCodePage()),
+                                               NamePart(job->strOutputPath.str(), SystemCodePage()));
 
     const CHandle thread(::CreateThread(nullptr, 0, &JoinWorker, job.get(), 0, &window.m_dwWorkerThreadId));
     if (!thread) {
@@ -166,10 +207,8 @@ void RunJoinCommand(CJoinWindow& window, BOOL bInsertDividers)
         ReportNotStarted(owner, dialogError);
         return;
     }
-    if (returned && g_bJoinSucceeded) {
-        CSuccessDlg success;
-        success.DoModal();
-    }
+    if (returned)
+        ShowOutcome(*job, owner);
 }
 
 }  // namespace cordwain

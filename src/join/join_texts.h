@@ -18,6 +18,38 @@ inline constexpr const char kOutputInListText[] = "Sorry.  The file you're writi
                                                   "I break something you might not need broken.";
 inline constexpr const char kOutputInListCaption[] = "Oh, no!";
 
+// The question before a join of pieces that look wrong.
+inline constexpr const char kPieceCheckCaption[] = "Hold on...";
+
+inline std::string UnlistedPieceFinding(const std::string& name)
+{
+    return name + " is in the same folder but not in the list";
+}
+
+inline std::string MoreFindingsLine(std::size_t count) { return "...and " + std::to_string(count) + " more.\n"; }
+
+inline std::string PieceCheckQuestion(const std::string& lines)
+{
+    return "Before I join these pieces, you should know:\n\n" + lines +
+           "\nThe new file may not come out right.  Join them anyway?";
+}
+
+// A join checked against the checksum published beside the pieces.
+inline std::string ChecksumMatchLine(const std::string& hashName, const std::string& checksumName)
+{
+    return hashName + " matches " + checksumName + ".";
+}
+
+inline constexpr const char kChecksumMismatchCaption[] = "Oh, no!";
+
+inline std::string ChecksumMismatchText(const std::string& checksumName, const std::string& hashName,
+                                        const std::string& published, const std::string& joined)
+{
+    return "Sorry.  The joined file doesn't match its checksum.\n\n" + checksumName + " gives the " + hashName + "\n" +
+           published + ",\nbut the joined file's is\n" + joined +
+           ".\n\nI left the joined file where it is.  One of the pieces may be damaged.";
+}
+
 inline constexpr const char kReportCaption[] = "Well...";
 inline constexpr const char kReportHeader[] = "Trying to copy all the files, these errors occurred:\n\n";
 inline constexpr const char kReportFooter[] = "\n\nSorry it didn't turn out.  I did what I could.";

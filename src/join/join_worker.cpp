@@ -3,6 +3,7 @@
 
 #include "framework/exception_barrier.h"
 #include "join/copy_engine.h"
+#include "join/digesting_file_system.h"
 #include "join/file_system.h"
 #include "join/join_host_win32.h"
 #include "join/join_window.h"
@@ -13,6 +14,24 @@ namespace {
 
 // The progress dialog is given half a second to come up before the worker first turns to it.
 constexpr DWORD kStartPauseMs = 500;
+
+// The join over real files; with a checksum to check, each chunk is hashed on its way to the
+// output, and a join whose output does not match it has not succeeded.
+JoinOutcome RunJobOverFiles(JoinJob& job, CJoinWindow& window, Win32JoinHost& host)
+{
+    StdioFileSystem files;
+    const JoinRequest request{job.strOutputPath.str(), job.bInsertDividers};
+    const std::unique_ptr<Digest> digest = job.published ? Digest::Create(job.published->kind) : nullptr;
+    if (!digest)
+        return RunJoinJob(JoinHost{window, host, host, files}, request);
+    DigestingFileSystem hashed(files, *digest);
+    JoinOutcome outcome = RunJoinJob(JoinHost{window, host, host, hashed}, request);
+    if (outcome.succeeded) {
+        job.outputDigest = digest->FinishHex();
+        outcome.succeeded = *job.outputDigest == job.published->digest;
+    }
+    return outcome;
+}
 
 }  // namespace
 
@@ -36,9 +55,7 @@ DWORD WINAPI JoinWorker(LPVOID param)
 
         JoinOutcome outcome;
         try {
-            StdioFileSystem files;
-            outcome = RunJoinJob(JoinHost{window, host, host, files},
-                                 JoinRequest{job.strOutputPath.str(), job.bInsertDividers});
+            outcome = RunJobOverFiles(job, window, host);
         } catch (...) {
             // The job's streams are closed by now; it ends as a failed join does.
             outcome = JoinOutcome{};

@@ -5,8 +5,11 @@
 #include <windows.h>
 
 #include <atomic>
+#include <optional>
+#include <string>
 
 #include "framework/cstring.h"
+#include "join/checksum_file.h"
 
 namespace cordwain {
 
@@ -19,6 +22,10 @@ struct JoinJob {
     CJoinWindow* pMainDlg = nullptr;
     CString strOutputPath;
     BOOL bInsertDividers = FALSE;
+    // The checksum published for the output, when the join is to be checked against it.
+    std::optional<PublishedChecksum> published;
+    // Set by the worker when every file was copied and hashed on its way: the output's digest.
+    std::optional<std::string> outputDigest;
 
     // Set by the command when it stops waiting: the progress dialog, the running flag and the
     // boxes are no longer this worker's, and it stops at its next look at the flag.

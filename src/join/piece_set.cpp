@@ -1,6 +1,7 @@
 // Numbered sets: finding the pieces and checking them.
 #include "join/piece_set.h"
 
+#include <iterator>
 #include <set>
 
 namespace cordwain {
@@ -32,6 +33,23 @@ std::optional<NumberedName> SplitPieceName(const std::string& path, const CodePa
     return name;
 }
 
+// Every input split as a piece of one set; nullopt when they are not all pieces of one set.
+std::optional<std::vector<NumberedName>> SplitOneSet(const std::vector<std::string>& inputs, const CodePage& codePage)
+{
+    std::vector<NumberedName> pieces;
+    for (const std::string& input : inputs) {
+        const std::optional<NumberedName> piece = SplitPieceName(input, codePage);
+        if (!piece || (!pieces.empty() && piece->stem != pieces.front().stem))
+            return std::nullopt;
+        pieces.push_back(*piece);
+    }
+    return pieces;
+}
+
+// Numbers missing inside a list are looked for up to this many: a list of .001 and .999999 is
+// named as a gap, not searched a million names deep.
+constexpr std::size_t kMaxGapProbes = 1000;
+
 }  // namespace
 
 std::optional<std::vector<std::string>> ExpandNumberedSet(const std::string& first,
@@ -52,13 +70,10 @@ std::vector<std::string> CheckPieces(const std::vector<std::string>& inputs,
                                      const std::function<std::int64_t(const std::string&)>& sizeOf,
                                      const CodePage& codePage)
 {
-    std::vector<NumberedName> pieces;
-    for (const std::string& input : inputs) {
-        const std::optional<NumberedName> piece = SplitPieceName(input, codePage);
-        if (!piece || (!pieces.empty() && piece->stem != pieces.front().stem))
-            return {};  // not pieces of one set
-        pieces.push_back(*piece);
-    }
+    const std::optional<std::vector<NumberedName>> set = SplitOneSet(inputs, codePage);
+    if (!set)
+        return {};
+    const std::vector<NumberedName>& pieces = *set;
     std::vector<std::string> problems;
     std::set<std::uint64_t> seen;
     const std::int64_t firstSize = pieces.empty() ? 0 : sizeOf(inputs.front());
@@ -82,6 +97,32 @@ std::vector<std::string> CheckPieces(const std::vector<std::string>& inputs,
         }
     }
     return problems;
+}
+
+std::vector<std::string> UnlistedPieces(const std::vector<std::string>& inputs,
+                                        const std::function<bool(const std::string&)>& exists, const CodePage& codePage)
+{
+    const std::optional<std::vector<NumberedName>> set = SplitOneSet(inputs, codePage);
+    if (!set || set->empty())
+        return {};
+    std::set<std::uint64_t> listed;
+    for (const NumberedName& piece : *set)
+        listed.insert(NumberOf(piece.digits));
+    const NumberedName& first = set->front();
+    std::vector<std::string> unlisted;
+    for (std::uint64_t number = *listed.begin(); number > 0 && exists(PieceOf(first, number - 1)); --number)
+        unlisted.insert(unlisted.begin(), PieceOf(first, number - 1));
+    std::size_t probes = 0;
+    for (auto next = std::next(listed.begin()); next != listed.end(); ++next) {
+        for (std::uint64_t number = *std::prev(next) + 1; number < *next && probes < kMaxGapProbes;
+             ++number, ++probes) {
+            if (exists(PieceOf(first, number)))
+                unlisted.push_back(PieceOf(first, number));
+        }
+    }
+    for (std::uint64_t number = *listed.rbegin() + 1; exists(PieceOf(first, number)); ++number)
+        unlisted.push_back(PieceOf(first, number));
+    return unlisted;
 }
 
 }  // namespace cordwain

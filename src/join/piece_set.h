@@ -27,4 +27,11 @@ std::vector<std::string> CheckPieces(const std::vector<std::string>& inputs,
                                      const std::function<std::int64_t(const std::string&)>& sizeOf,
                                      const CodePage& codePage);
 
+// When every input is a piece of one set: the pieces of that set beside them that the list leaves
+// out, in number order. Those before the lowest listed and after the highest, as far as they run
+// on, and those missing between listed numbers that exist.
+std::vector<std::string> UnlistedPieces(const std::vector<std::string>& inputs,
+                                        const std::function<bool(const std::string&)>& exists,
+                                        const CodePage& codePage);
+
 }  // namespace cordwain

@@ -1,5 +1,5 @@
 // A set found from its first piece differs from it only in the number (and "film." begins none);
-// any checksum file text is read without a crash.
+// any checksum file line is read without a crash.
 #include "join/checksum_file.h"
 #include "join/piece_set.h"
 #include "fuzz_target.h"
@@ -8,9 +8,11 @@ using namespace cordwain;
 
 void FuzzOne(FuzzedDataProvider& input)
 {
-    const auto kind = static_cast<HashKind>(input.ConsumeIntegralInRange(0, 2));
+    const auto kind = static_cast<HashKind>(input.ConsumeIntegralInRange(0, 3));
     const std::string name = input.ConsumeRandomLengthString(64);
-    FindDigest(input.ConsumeRandomLengthString(512), name, kind, input.ConsumeBool());
+    const std::string line = input.ConsumeRandomLengthString(512);
+    DigestOnLine(line, name, kind, input.ConsumeBool());
+    SfvDigestOnLine(line, name);
 
     const std::string first = input.ConsumeRandomLengthString(64);
     const std::size_t keep = first.find_last_not_of("0123456789") + 1;

@@ -69,6 +69,19 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndCancelWaitsForTheWorker)
         EXPECT_EQ(Dismiss("Sorry").text, "There are no files to join together.");
         EXPECT_EQ(WaitForWindow("Save As", 300), nullptr);
 
+        // A gap in a set is named before Save As, over the window: No ends there, Yes goes on.
+        List(window, {folder.Write("set.bin.001", "1"), folder.Write("set.bin.003", "3")});
+        ClickButton(window, IDC_JOIN);
+        const Box question = Dismiss("Hold on...", IDNO);
+        EXPECT_NE(question.text.find("set.bin.002 is missing between set.bin.001 and set.bin.003"), std::string::npos);
+        EXPECT_EQ(question.icon, ::LoadIconA(nullptr, IDI_WARNING));
+        EXPECT_EQ(question.owner, "Cordwain");
+        EXPECT_EQ(WaitForWindow("Save As", 300), nullptr);
+        ClickButton(window, IDC_JOIN);
+        Dismiss("Hold on...", IDYES);
+        AnswerFileDialog(WaitForWindow("Save As"), folder.PathOf("set.bin"));
+        Dismiss("It Worked!");
+
         List(window, {first, empty, small});
         ClickButton(window, IDC_JOIN);
         const HWND saveAs = WaitForWindow("Save As");
@@ -148,10 +161,46 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndCancelWaitsForTheWorker)
         Join(window, folder.PathOf("later.out"));
         Dismiss("It Worked!");
     }));
+    EXPECT_EQ(ReadAll(folder.PathOf("set.bin")), "13");
     EXPECT_EQ(ReadAll(folder.PathOf("later.out")), "small");
     EXPECT_EQ(ReadAll(plain), Pattern(1300000, 1) + "small");
     EXPECT_EQ(ReadAll(divided),
               DividerBlock(first) + Pattern(1300000, 1) + DividerBlock(empty) + DividerBlock(small) + "small");
+}
+
+// A checksum published beside the pieces is checked while they are copied, unless dividers are on.
+TEST(JoinCommand, AChecksumBesideThePiecesIsCheckedOnTheWay)
+{
+    const TempFolder folder;
+    const std::string film = folder.Write("film.avi.001", "film ");
+    folder.Write("film.avi.002", "bytes");
+    folder.Write("film.avi.sha256", "e3611a71ea63c2b11f29de53e2078fa98ba2f1289a8bb44b4f204e0e89830853  film.avi\n");
+    const std::string clip = folder.Write("clip.mkv.001", "clip ");
+    folder.Write("clip.mkv.002", "bytez");  // one byte changed
+    folder.Write("clip.mkv.sha256", "51524b02ba6abf47fc821bf02bc167535af8bc4d04c12194a2bd4999e38115b7  clip.mkv\n");
+    const std::string song = folder.Write("song.flac.001", "song ");
+    folder.Write("song.flac.002", "bytes");
+    folder.Write("album.sfv", "; made by hand\nsong.flac 8649699F\n");
+    CMainDlg dialog;
+    EXPECT_TRUE(RunMainWindow(dialog, [&](HWND window) {
+        const auto joined = [&](const std::string& first, const char* caption) {
+            List(window, {first, first.substr(0, first.size() - 1) + "2"});
+            Join(window, first.substr(0, first.size() - 4));
+            return Dismiss(caption);
+        };
+        EXPECT_NE(joined(film, "It Worked!").texts.find("SHA-256 matches film.avi.sha256.\n"), std::string::npos);
+        EXPECT_NE(joined(song, "It Worked!").texts.find("CRC-32 matches album.sfv.\n"), std::string::npos);
+        const Box mismatch = joined(clip, "Oh, no!");
+        EXPECT_EQ(mismatch.text,
+                  ChecksumMismatchText("clip.mkv.sha256", "SHA-256",
+                                       "51524b02ba6abf47fc821bf02bc167535af8bc4d04c12194a2bd4999e38115b7",
+                                       "7e12b2ea630440cb666e6cf8ef7e68548b1f97246ea926d382a0960a1042cdf9"));
+        EXPECT_EQ(mismatch.icon, ::LoadIconA(nullptr, IDI_ERROR));
+        EXPECT_EQ(WaitForWindow("It Worked!", 700), nullptr);
+        // With dividers the output is not the published file: no check, and the design's box alone.
+        ::CheckDlgButton(window, IDC_INSERT_DIVIDERS, BST_CHECKED);
+        EXPECT_EQ(joined(clip, "It Worked!").texts.find("matches"), std::string::npos);
+    }));
 }
 
 // Pieces that are hard to reach on a real system: a relative name after Save As chose a folder that

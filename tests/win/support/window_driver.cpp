@@ -129,16 +129,17 @@ const CFileDialog* FileDialogObject(HWND dialog)
     return nullptr;
 }
 
-Box Dismiss(const char* caption)
+Box Dismiss(const char* caption, int answer)
 {
     const HWND window = WaitForWindow(caption);
-    Box box{"", nullptr, ReadText(::GetWindow(window, GW_OWNER))};  // read while the owner is still there
+    Box box{"", nullptr, ReadText(::GetWindow(window, GW_OWNER)), ""};  // read while the owner is still there
     for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         const std::string text = ReadText(child);  // the message is the longest text; the icon has none
         box.text = text.size() > box.text.size() && ::GetDlgCtrlID(child) != IDOK ? text : box.text;
+        box.texts += text + "\n";
         box.icon = box.icon != nullptr ? box.icon : HICON(::SendMessageW(child, STM_GETICON, 0, 0));
     }
-    ClickButton(window, IDOK);
+    ClickButton(window, answer);
     WaitUntil([&] { return !::IsWindow(window); }, 3000);
     return box;
 }

@@ -32,13 +32,15 @@ const CFileDialog* FileDialogObject(HWND dialog);
 void List(HWND mainWindow, const std::vector<std::string>& paths);
 std::string ReadText(HWND window);
 std::vector<std::string> ReadListItems(HWND listBox);
-// A message box that comes, dismissed with OK: its text, icon and owner's caption (empty for none).
+// A message box that comes, answered with `answer`: its text, icon and owner's caption (empty for
+// none), and every text it shows, a line each.
 struct Box {
     std::string text;
     HICON icon = nullptr;
     std::string owner;
+    std::string texts;
 };
-Box Dismiss(const char* caption);
+Box Dismiss(const char* caption, int answer = IDOK);
 
 std::string Utf8(const std::wstring& text);
 std::wstring Wide(const std::string& utf8);
