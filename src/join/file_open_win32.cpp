@@ -10,12 +10,31 @@
 
 namespace cordwain {
 
+namespace {
+
+// An output that is not there yet is created as new, not "created or truncated": truncating,
+// even a file of no bytes, makes some file systems (ext4 under Wine) write the whole output out
+// when it is closed, which costs a join of a gigabyte half a second. Any failure of the new file
+// leaves the answer, and the reason, to the ordinary way.
+HANDLE CreateOutput(const std::wstring& name)
+{
+    const HANDLE created = ::CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created != INVALID_HANDLE_VALUE)
+        return created;
+    return ::CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                         nullptr);
+}
+
+}  // namespace
+
 std::FILE* OpenFileStream(const std::string& path, bool output)
 {
-    const DWORD access = output ? GENERIC_WRITE : GENERIC_READ;
-    const DWORD sharing = output ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    const HANDLE handle = ::CreateFileW(FileSystemName(path).c_str(), access, sharing, nullptr,
-                                        output ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::wstring name = FileSystemName(path);
+    const HANDLE handle =
+        output ? CreateOutput(name)
+               : ::CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return nullptr;
     // From here the descriptor owns the handle, and the stream the descriptor.

@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "framework/critical_section.h"
@@ -22,7 +24,9 @@ public:
     Win32JoinHost(CCriticalSection& lock, const bool& running, const CProgressDlg& dlgProgress,
                   const std::atomic<bool>& abandoned);
 
-    // The bar's range 0..1000, and its position in thousandths while the dialog shows.
+    // The bar's range 0..1000, and its position in thousandths while the dialog shows: a new
+    // position, at most one a screen's frame, as each post costs the other thread a repaint;
+    // the latest is on the bar before the next file or a report is shown.
     void BeginCopy(std::int64_t totalBytes) override;
     void ShowProgress(std::int64_t doneBytes, std::int64_t totalBytes) override;
     void ShowCurrentFile(const std::string& path) override;
@@ -44,12 +48,22 @@ public:
 private:
     // nullptr once the dialog has gone (or before it has come up).
     HWND Dialog() const;
-    HWND ProgressBar() const;
+    // The dialog's bar, asked of the dialog once per dialog rather than with every chunk.
+    HWND ProgressBar();
+    // The latest position, unless the bar has it already. Under the gate, while the join runs.
+    void PostPosition();
+    // The same, outside the gate: the bar shows where the join is before the worker turns away.
+    void CatchUp();
 
     CCriticalSection& m_lock;
     const bool& m_running;
     const CProgressDlg& m_dlgProgress;
     const std::atomic<bool>& m_abandoned;
+    HWND m_barDialog = nullptr;  // the dialog m_bar was found in
+    HWND m_bar = nullptr;
+    std::optional<int> m_position;  // the latest, in thousandths
+    std::optional<int> m_postedPosition;
+    std::chrono::steady_clock::time_point m_postedAt;
 };
 
 }  // namespace cordwain

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include <filesystem>
@@ -210,11 +211,14 @@ TEST(JoinCommand, JoinsWithAndWithoutDividersAndCancelWaitsForTheWorker)
         // A pipe nobody writes: the read is cancelled, and the worker and the window are back within 2 s.
         {
             const FeedPipe silent;
-            List(window, {silent.name});
+            List(window, {first, silent.name});
             Join(window, folder.PathOf("never.out"));
             progress = WaitForWindow("Joining Files...");
             const CHandle worker(::OpenThread(SYNCHRONIZE, FALSE, dialog.m_dwWorkerThreadId));
             ASSERT_TRUE(WaitUntil([&] { return ReadText(::GetDlgItem(progress, IDC_CURRENT_FILE)) == silent.name; }));
+            // The pipe has no size: the first file is the whole total, however fast its chunks came.
+            const HWND bar = ::GetDlgItem(progress, IDC_PROGRESS_BAR);
+            EXPECT_TRUE(WaitUntil([&] { return ::SendMessageW(bar, PBM_GETPOS, 0, 0) == 1000; }));
             ClickButton(progress, IDCANCEL);
             EXPECT_TRUE(WaitUntil(
                 [&] {
