@@ -5,8 +5,7 @@
 #include <sys/vfs.h>
 #endif
 
-#include <filesystem>
-
+#include "framework/path_text.h"
 #include "join/free_space.h"
 
 namespace cordwain {
@@ -15,7 +14,7 @@ namespace {
 // The folder the output is created in: its disk is the output's.
 std::string FolderOf(const std::string& outputPath)
 {
-    const std::string folder = std::filesystem::path(outputPath).parent_path().string();
+    const std::string folder = FolderPart(outputPath, SystemCodePage());
     return folder.empty() ? "." : folder;
 }
 

@@ -10,10 +10,12 @@
 #include <spawn.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -112,13 +114,20 @@ TEST(CordwainJoinBinary, StandardStreamsAreJoinedAndAnInputIsNeverTheOutput)
     EXPECT_EQ(ReadAll(folder.PathOf("refused")).rfind("Oh, no!\n", 0), 0u);
 }
 
-// A volume of 1 MiB, mounted for one test and unmounted however it ends; none where mounting is
-// not allowed.
+// A volume of 1 MiB, or a btrfs image's, mounted for one test and unmounted however it ends;
+// none where mounting is not allowed.
 class SmallVolume {
 public:
     explicit SmallVolume(const std::string& path) : m_path(path)
     {
         m_mounted = mkdir(path.c_str(), 0700) == 0 && mount("tmpfs", path.c_str(), "tmpfs", 0, "size=1m") == 0;
+    }
+    SmallVolume(const std::string& path, const std::string& btrfsImage) : m_path(path)
+    {
+        const std::string make = "truncate -s 120M '" + btrfsImage + "' && mkfs.btrfs -q '" + btrfsImage +
+                                 "' >/dev/null 2>&1 && mkdir '" + path + "' && mount -o loop '" + btrfsImage + "' '" +
+                                 path + "' 2>/dev/null";
+        m_mounted = std::system(make.c_str()) == 0;
     }
     ~SmallVolume()
     {
@@ -153,6 +162,22 @@ TEST(CordwainJoinBinary, AJoinTheDiskCannotHoldIsRefusedBeforeTheOutputExists)
     for (int run = 0; run < 2; ++run)
         EXPECT_EQ(ExitStatus(Start({"-f", "-o", output, whole}, folder.PathOf("fits"))), 0) << run;
     EXPECT_EQ(ReadAll(output), ReadAll(whole));
+}
+
+// On btrfs the joined file shares the pieces' extents, so a join larger than the free space fits.
+TEST(CordwainJoinBinary, AJoinThatSharesItsPiecesExtentsIsNotRefused)
+{
+    const TempFolder folder;
+    const SmallVolume volume(folder.PathOf("btrfs"), folder.PathOf("btrfs.img"));
+    if (!volume.Mounted())
+        GTEST_SKIP() << "no btrfs image can be made and mounted here";
+    const std::string piece = folder.Write("btrfs/piece", Pattern(24 * kOneMiB, 4));
+    struct statvfs disk {};
+    ASSERT_EQ(statvfs(piece.c_str(), &disk), 0);
+    std::vector<std::string> arguments = {"-o", folder.PathOf("btrfs/joined")};
+    arguments.resize(2 + disk.f_bavail * disk.f_frsize / (24 * kOneMiB) + 2, piece);
+    EXPECT_EQ(ExitStatus(Start(arguments, folder.PathOf("shared"))), 0)
+        << ReadAll(folder.PathOf("shared"));
 }
 
 // A signal while the joiner waits in the system for a pipe: it stops within the grace period,
