@@ -26,16 +26,6 @@ namespace {
 
 constexpr char kProgramName[] = "cordwain-join";
 
-class ArgumentList final : public JoinList {
-public:
-    explicit ArgumentList(const std::vector<std::string>& paths) : m_paths(paths) {}
-    int FileCount() const override { return static_cast<int>(m_paths.size()); }
-    std::string FilePath(int index) const override { return m_paths[static_cast<std::size_t>(index)]; }
-
-private:
-    const std::vector<std::string>& m_paths;
-};
-
 class MutexRunGate final : public RunGate {
 public:
     void Enter() override { m_mutex.lock(); }

@@ -5,19 +5,6 @@
 #include "join/same_file.h"
 
 namespace cordwain {
-namespace {
-
-class NamedFiles final : public JoinList {
-public:
-    explicit NamedFiles(const std::vector<std::string>& paths) : m_paths(paths) {}
-    int FileCount() const override { return static_cast<int>(m_paths.size()); }
-    std::string FilePath(int index) const override { return m_paths[static_cast<std::size_t>(index)]; }
-
-private:
-    const std::vector<std::string> m_paths;
-};
-
-}  // namespace
 
 bool OutputMeetsAnInput(const std::vector<std::string>& inputs, const std::string& output)
 {
@@ -33,7 +20,7 @@ bool OutputMeetsAnInput(const std::vector<std::string>& inputs, const std::strin
         if (meets)
             return true;
     }
-    return !toStandardOutput && IsOutputInList(NamedFiles(named), output);
+    return !toStandardOutput && IsOutputInList(ArgumentList(named), output);
 }
 
 }  // namespace cordwain

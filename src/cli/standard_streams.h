@@ -6,10 +6,23 @@
 #include <vector>
 
 #include "join/file_system.h"
+#include "join/join_host.h"
 
 namespace cordwain {
 
 inline bool IsStandardStreamName(const std::string& name) { return name == "-"; }
+
+// The files named on the command line, as the engine asks for them.
+class ArgumentList final : public JoinList {
+public:
+    // `paths` must outlive this.
+    explicit ArgumentList(const std::vector<std::string>& paths) : m_paths(paths) {}
+    int FileCount() const override { return static_cast<int>(m_paths.size()); }
+    std::string FilePath(int index) const override { return m_paths[static_cast<std::size_t>(index)]; }
+
+private:
+    const std::vector<std::string>& m_paths;
+};
 
 // The real files, with "-" as the standard streams. The standard input has no size to tell.
 class CommandLineFiles final : public FileSystem {
