@@ -1,4 +1,5 @@
-// Owners of kernel and shell handles: a thread or other kernel HANDLE, and a dropped-file list.
+// Owners of kernel and shell handles: a thread or other kernel HANDLE, a folder search, and a
+// dropped-file list.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +16,25 @@ public:
     {
         if (m_handle != nullptr)
             ::CloseHandle(m_handle);
+    }
+
+    HANDLE Get() const { return m_handle; }
+    explicit operator bool() const { return m_handle != nullptr; }
+
+private:
+    HANDLE m_handle;
+};
+
+// A folder search from FindFirstFile, ended with FindClose.
+class CFindHandle {
+public:
+    explicit CFindHandle(HANDLE handle) : m_handle(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
+    CFindHandle(const CFindHandle&) = delete;
+    CFindHandle& operator=(const CFindHandle&) = delete;
+    ~CFindHandle()
+    {
+        if (m_handle != nullptr)
+            ::FindClose(m_handle);
     }
 
     HANDLE Get() const { return m_handle; }

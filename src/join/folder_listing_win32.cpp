@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "framework/handles.h"
 #include "framework/wide_path.h"
 
 namespace cordwain {
@@ -22,30 +23,14 @@ std::string NarrowFromWide(const wchar_t* wide)
     return narrow;
 }
 
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE handle) : m_handle(handle) {}
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    ~FindHandle()
-    {
-        if (m_handle != INVALID_HANDLE_VALUE)
-            ::FindClose(m_handle);
-    }
-    HANDLE Get() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
-
 }  // namespace
 
 std::vector<std::string> FileNamesEndingIn(const std::string& folder, const std::string& suffix)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAW found{};
-    const FindHandle search(::FindFirstFileW(FileSystemName(folder + "*").c_str(), &found));
-    if (search.Get() == INVALID_HANDLE_VALUE)
+    const CFindHandle search(::FindFirstFileW(FileSystemName(folder + "*").c_str(), &found));
+    if (!search)
         return names;
     do {
         const std::string name = NarrowFromWide(found.cFileName);
